@@ -1,0 +1,20 @@
+#include "board/statestring.h"
+
+#include "board/conversions.h"
+#include "board/tables.h"
+#include "ui/controls.h"
+
+QString stateString(const Controls &form)
+{
+    QString state;
+    for (int d = 0; d < Controls::DiskCount; ++d)
+        state += form.List1(DiskToPeg).read(d);
+    return state;
+}
+
+int pegInState(const QString &state, int disk)
+{
+    if (disk >= state.size())
+        return 0;
+    return int(roundHalfEven(numericValue(state.mid(disk, 1))));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// Which List1 table holds what, and the geometry that ties an entry to the screen.
+
+enum BoardTable {
+    PegTable0 = 0, // List1(0)..List1(2): entry d is "d" when disk d is on that peg, else "-1"
+    DiskToPeg = 3, // List1(3): entry d is the peg of disk d
+    BaseLeft = 4,  // List1(4): the Left of disk d on the left peg, in twips
+    History = 5,   // List1(5): a state string after each move, oldest first
+};
+
+inline constexpr int PegSpacing = 3000; // twips between neighbouring pegs, and a disk's places
+inline constexpr int SlotTop = 800;     // Top of disk 0; each wider disk sits one slot lower
+inline constexpr int SlotHeight = 285;
+
+class Controls;
+
+// Peg tables rebuilt from the disk-to-peg table, which is the one they follow.
+void rebuildPegTables(Controls &form);

@@ -1,0 +1,10 @@
+#pragma once
+
+// The stored optimal solutions that the demonstration plays back.
+
+#include <QStringList>
+
+// The position after each move of the recursive solution that carries the
+// disks 0..diskCount-1 from the left peg to the right one, newest position
+// first, so that stepping back through them plays the solution forwards.
+QStringList storedSolution(int diskCount);

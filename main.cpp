@@ -1,0 +1,13 @@
+#include "ui/application.h"
+#include "ui/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    Form1 form;
+    form.show();
+    return app.exec();
+}

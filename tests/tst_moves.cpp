@@ -1,0 +1,253 @@
+#include "formtest.h"
+
+#include "board/board.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+class TestMoves : public QObject
+{
+    Q_OBJECT
+private slots:
+    void firstMoveToTheRightPeg();
+    void narrowerDiskRefusesAWiderOne();
+    void diskJumpsOverThePegBetween();
+    void dropOnItsOwnPegCountsAsAMove();
+    void threeDisksSolvedInSevenMoves();
+    void stepBackAfterOneMove();
+    void stepBackWalksToTheStartAndStops();
+    void stepBackRightAfterStartUpChangesNothing();
+    void onlyTopDisksArePickedUp();
+    void dropsOffAPegChangeNothing_data();
+    void dropsOffAPegChangeNothing();
+    void dropInAPegsTopBandReachesIt();
+    void outlineFollowsThePointerWhileTheDiskStays();
+    void releaseEndsTheDragEvenWhenTheDiskWasDisabledMeanwhile();
+};
+
+void TestMoves::firstMoveToTheRightPeg()
+{
+    Form1 form;
+    Picture1_DragDrop(form, 2, 0, 0, 0);
+    QCOMPARE(form.diskLeft(0), 8000);
+    QCOMPARE(form.Picture2(0)->topTwips(), 800);
+    QCOMPARE(historyOf(form), QStringList{"2000000000"});
+    QCOMPARE(form.counterText(), QStringLiteral("1"));
+    QCOMPARE(draggableDisks(form), (QList<int>{0, 1}));
+    QCOMPARE(form.List1(2).read(0), QStringLiteral("0"));
+    QCOMPARE(form.List1(0).read(0), QStringLiteral("-1"));
+    QCOMPARE(form.PegShift, 2.0);
+}
+
+void TestMoves::narrowerDiskRefusesAWiderOne()
+{
+    Form1 form;
+    dragDiskToPeg(form, 0, 2);
+    dragDiskToPeg(form, 1, 2);
+    QCOMPARE(form.diskLeft(1), 1880);
+    QCOMPARE(historyOf(form), QStringList{"2000000000"});
+    QCOMPARE(form.counterText(), QStringLiteral("1"));
+    QCOMPARE(stateString(form), QStringLiteral("2000000000"));
+
+    dragDiskToPeg(form, 1, 1);
+    QCOMPARE(form.diskLeft(1), 1880 + 3000);
+    QCOMPARE(historyOf(form), (QStringList{"2000000000", "2100000000"}));
+    QCOMPARE(form.counterText(), QStringLiteral("2"));
+    QCOMPARE(draggableDisks(form), (QList<int>{0, 1, 2}));
+}
+
+void TestMoves::diskJumpsOverThePegBetween()
+{
+    Form1 form;
+    dragDiskToPeg(form, 0, 2);
+    QCOMPARE(form.diskLeft(0), 8000);
+    dragDiskToPeg(form, 0, 0);
+    QCOMPARE(form.diskLeft(0), 2000);
+    QCOMPARE(form.PegShift, -2.0);
+    QCOMPARE(historyOf(form), (QStringList{"2000000000", "0000000000"}));
+}
+
+void TestMoves::dropOnItsOwnPegCountsAsAMove()
+{
+    Form1 form;
+    dragDiskToPeg(form, 0, 0);
+    QCOMPARE(form.diskLeft(0), 2000);
+    QCOMPARE(historyOf(form), QStringList{"0000000000"});
+    QCOMPARE(form.counterText(), QStringLiteral("1"));
+}
+
+void TestMoves::threeDisksSolvedInSevenMoves()
+{
+    Form1 form;
+    const QList<QPair<int, int>> moves{{0, 2}, {1, 1}, {0, 1}, {2, 2}, {0, 0}, {1, 2}, {0, 2}};
+    for (const auto &[disk, peg] : moves)
+        dragDiskToPeg(form, disk, peg);
+    QCOMPARE(stateString(form), QStringLiteral("2220000000"));
+    QCOMPARE(form.counterText(), QStringLiteral("7"));
+    QCOMPARE(form.List1(5).count(), 7);
+    QCOMPARE(draggableDisks(form), QList<int>{0});
+    for (int d = 0; d < 3; ++d)
+        QCOMPARE(form.diskLeft(d), form.List1(4).read(d).toInt() + 6000);
+}
+
+void TestMoves::stepBackAfterOneMove()
+{
+    Form1 form;
+    dragDiskToPeg(form, 0, 2);
+    click(form.Command1(2));
+    QCOMPARE(form.diskLeft(0), 8000); // the newest entry is where the board already is
+    QCOMPARE(form.counterText(), QStringLiteral("0"));
+    QCOMPARE(form.List1(5).count(), 0);
+
+    click(form.Command1(2));
+    QCOMPARE(form.diskLeft(0), 2000);
+    QCOMPARE(form.counterText(), QStringLiteral("0"));
+    QCOMPARE(draggableDisks(form), QList<int>{0});
+}
+
+void TestMoves::stepBackWalksToTheStartAndStops()
+{
+    Form1 form;
+    dragDiskToPeg(form, 0, 2);
+    dragDiskToPeg(form, 1, 1);
+    dragDiskToPeg(form, 0, 1);
+    const QStringList expected{"1100000000", "2100000000", "2000000000", "0000000000"};
+    const QStringList counters{"2", "1", "0", "0"};
+    for (int press = 0; press < 4; ++press) {
+        StepBack(form);
+        QCOMPARE(stateString(form), expected[press]);
+        QCOMPARE(form.counterText(), counters[press]);
+    }
+    QCOMPARE(form.diskLeft(1), 1880);
+    StepBack(form);
+    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
+    QCOMPARE(form.counterText(), QStringLiteral("0"));
+    QCOMPARE(draggableDisks(form), QList<int>{0});
+}
+
+void TestMoves::stepBackRightAfterStartUpChangesNothing()
+{
+    Form1 form;
+    click(form.Command1(2));
+    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
+    QCOMPARE(form.counterText(), QString());
+    QCOMPARE(draggableDisks(form), QList<int>{0});
+}
+
+void TestMoves::onlyTopDisksArePickedUp()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    // Disk 1 lies under disk 0; dragging it by its visible part does nothing.
+    dragDisk(form, 1, form.Picture1(2), QPoint(12, 5));
+    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
+    QCOMPARE(form.counterText(), QString());
+    // A hidden disk cannot be reached at all; a right-button drag does not start.
+    Picture *top = form.Picture2(0);
+    const QPoint onPeg = top->mapFromGlobal(form.Picture1(1)->mapToGlobal(QPoint(12, 5)));
+    QTest::mousePress(top, Qt::RightButton, {}, top->rect().center());
+    QTest::mouseMove(top, onPeg);
+    QTest::mouseRelease(top, Qt::RightButton, {}, onPeg);
+    QCOMPARE(form.counterText(), QString());
+}
+
+void TestMoves::dropsOffAPegChangeNothing_data()
+{
+    QTest::addColumn<QString>("place");
+    QTest::newRow("bare window") << "window";
+    QTest::newRow("command button") << "button";
+    QTest::newRow("frame") << "frame";
+    QTest::newRow("disk-count button") << "option";
+    QTest::newRow("instruction text") << "text";
+    QTest::newRow("counter") << "counter";
+    QTest::newRow("title label") << "label";
+    QTest::newRow("disk in front of a peg") << "disk";
+    QTest::newRow("the dragged disk itself") << "self";
+    QTest::newRow("outside the window") << "outside";
+}
+
+void TestMoves::dropsOffAPegChangeNothing()
+{
+    QFETCH(QString, place);
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    dragDiskToPeg(form, 0, 1); // disk 0 now lies in front of the middle peg
+
+    const QHash<QString, QPair<QWidget *, QPoint>> targets{
+        {"window", {&form, QPoint(450, 230)}},
+        {"button", {form.Command1(1), QPoint(10, 10)}},
+        {"frame", {form.Frame1(), QPoint(3, 3)}},
+        {"option", {form.Option1(5), QPoint(30, 8)}},
+        {"text", {form.Text1(), QPoint(100, 50)}},
+        {"counter", {form.Text2(), QPoint(20, 10)}},
+        {"label", {form.Label1(), QPoint(100, 10)}},
+        {"disk", {form.Picture2(0), QPoint(32, 9)}},
+        {"self", {form.Picture2(1), QPoint(5, 9)}},
+        {"outside", {&form, QPoint(700, 500)}},
+    };
+    const auto [target, point] = targets.value(place);
+    dragDisk(form, 1, target, point);
+    QCOMPARE(stateString(form), QStringLiteral("1000000000"));
+    QCOMPARE(form.counterText(), QStringLiteral("1"));
+    QCOMPARE(form.List1(5).count(), 1);
+    QCOMPARE(form.diskLeft(1), 1880);
+}
+
+void TestMoves::dropInAPegsTopBandReachesIt()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    dragDiskToPeg(form, 0, 1);
+    // Below the disks the peg shows again and takes the drop.
+    dragDisk(form, 1, form.Picture1(2), QPoint(12, form.Picture1(2)->height() - 3));
+    QCOMPARE(stateString(form), QStringLiteral("1200000000"));
+    // Disk 0 rests on the middle peg; the band above it still reaches the peg.
+    dragDisk(form, 0, form.Picture1(2), QPoint(0, 0));
+    QCOMPARE(stateString(form), QStringLiteral("2200000000"));
+    QCOMPARE(form.counterText(), QStringLiteral("3"));
+}
+
+void TestMoves::outlineFollowsThePointerWhileTheDiskStays()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Picture *disk = form.Picture2(0);
+    const QRect before = disk->geometry();
+    QTest::mousePress(disk, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(disk, QPoint(110, 60));
+    QWidget *outline = form.childAt(before.topLeft() + QPoint(100, 50));
+    QCOMPARE(disk->geometry(), before);
+    // The outline is transparent to the mouse: only its rendering shows it.
+    QCOMPARE(outline, nullptr);
+    const QImage shot = form.grab().toImage();
+    QCOMPARE(QColor(shot.pixel(before.topLeft() + QPoint(101, 51))), QColor(Qt::black));
+    QTest::mouseRelease(disk, Qt::LeftButton, {}, QPoint(110, 60));
+    const QImage after = form.grab().toImage();
+    QVERIFY(QColor(after.pixel(before.topLeft() + QPoint(101, 51))) != QColor(Qt::black));
+}
+
+void TestMoves::releaseEndsTheDragEvenWhenTheDiskWasDisabledMeanwhile()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    Picture *disk = form.Picture2(0);
+    const QPoint onPeg = disk->mapFromGlobal(form.Picture1(2)->mapToGlobal(QPoint(12, 5)));
+    QTest::mousePress(disk, Qt::LeftButton, {}, disk->rect().center());
+    QTest::mouseMove(disk, onPeg);
+    form.setDiskEnabled(0, false); // as the last tick of a demonstration does
+    QTest::mouseRelease(disk, Qt::LeftButton, {}, onPeg);
+    QCOMPARE(stateString(form), QStringLiteral("2000000000"));
+    // The drag is over: the next press elsewhere belongs to that control again.
+    click(form.Command1(0));
+    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
+}
+
+QTEST_MAIN(TestMoves)
+#include "tst_moves.moc"

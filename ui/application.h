@@ -1,0 +1,8 @@
+#pragma once
+
+class QApplication;
+
+// What every run of the window needs from the application: one style on every
+// desktop, so that the painted button faces and option colours look the same,
+// and the program's icon.
+void prepareApplication(QApplication &app);

@@ -1,0 +1,245 @@
+#include "ui/form1.h"
+
+#include "board/board.h"
+#include "demo/demo.h"
+#include "ui/commandbutton.h"
+#include "ui/design.h"
+#include "ui/diskdrag.h"
+#include "ui/events.h"
+#include "ui/picture.h"
+#include "ui/texts.h"
+#include "ui/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <chrono>
+
+namespace {
+
+QRect pixelRect(const Design::Box &box)
+{
+    return ::pixelRect(box.left, box.top, box.width, box.height);
+}
+
+void paint(QWidget *widget, QPalette::ColorRole role, QRgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, QColor(colour));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint),
+      Controls(Design::initialBoardStore(), Design::initialSolutions())
+{
+    setWindowTitle(Texts::windowTitle());
+    setFixedSize(pixelRect(Design::ClientArea).size());
+    paint(this, QPalette::Window, Design::FormColour);
+    setAutoFillBackground(true);
+    setFont(QFont(QStringLiteral("Times New Roman"), 12));
+
+    createTopRow();
+    createDiskCountChooser();
+    createBoard();
+    createInstructions();
+    setFocusOrder();
+
+    timer.setInterval(Design::TimerInterval);
+    connect(&timer, &QTimer::timeout, this, [this] { Timer1_Timer(*this); });
+
+    Form_Load(*this);
+}
+
+Form1::~Form1() = default;
+
+void Form1::createTopRow()
+{
+    const std::array<QString, 3> captions{Texts::startOverButton(), Texts::showButton(),
+                                          Texts::stepBackButton()};
+    for (int i = 0; i < 3; ++i) {
+        auto *button = new CommandButton(captions[i], Design::CommandColours[i], this);
+        button->setGeometry(pixelRect(Design::CommandBoxes[i]));
+        connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(*this, i); });
+        commands[i] = button;
+    }
+
+    titleLabel = new QLabel(Texts::titleLabel(), this);
+    titleLabel->setGeometry(pixelRect(Design::TitleLabelBox));
+    titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    titleLabel->setAutoFillBackground(true);
+    paint(titleLabel, QPalette::Window, Design::TitleLabelColour);
+
+    counter = new QLineEdit(this);
+    counter->setGeometry(pixelRect(Design::CounterBox));
+    counter->setAlignment(Qt::AlignCenter);
+    counter->setReadOnly(true);
+}
+
+void Form1::createDiskCountChooser()
+{
+    frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(pixelRect(Design::FrameBox));
+
+    for (int i = 0; i < OptionCount; ++i) {
+        // Siblings in one frame: Qt makes them one exclusive group.
+        auto *option = new QRadioButton(QString::number(i + 1), frame);
+        option->setGeometry(pixelRect(Design::optionBox(i)));
+        option->setAutoFillBackground(true); // buttons fill with their Button colour
+        paint(option, QPalette::Button, Design::DiskColours[i]);
+        option->setEnabled(i >= Design::FirstChoosableOption);
+        connect(option, &QRadioButton::toggled, this, [this, i](bool selected) {
+            if (selected)
+                Option1_Click(*this, i);
+        });
+        options[i] = option;
+    }
+}
+
+void Form1::createBoard()
+{
+    for (int p = 0; p < PegCount; ++p) {
+        const Design::Box box = Design::pegBox(p);
+        pegs[p] = new Picture(Design::PegColour, box.left, box.top, box.width, box.height, this);
+    }
+    // Created narrowest first, so that each wider disk lies in front of the narrower ones.
+    const ListControl &baseLeft = List1(4);
+    for (int d = 0; d < DiskCount; ++d) {
+        auto *disk = new Picture(Design::DiskColours[d], baseLeft.read(d).toInt(),
+                                 Design::diskTop(d), Design::diskWidth(d), Design::diskHeight(d), this);
+        disk->setVisible(d < Design::InitiallyVisibleDisks);
+        disks[d] = disk;
+    }
+
+    drag = new DiskDrag(this, pegs, [this](int peg, int disk, int x, int y) {
+        Picture1_DragDrop(*this, peg, disk, x, y);
+    });
+    for (int d = 0; d < DiskCount; ++d) {
+        connect(disks[d], &Picture::leftPressed, this,
+                [this, d](QPointF globalPosition) { drag->begin(d, disks[d], globalPosition); });
+    }
+}
+
+void Form1::createInstructions()
+{
+    instructions = new QPlainTextEdit(this);
+    instructions->setGeometry(pixelRect(Design::InstructionsBox));
+    instructions->setPlainText(Texts::instructions());
+    instructions->setReadOnly(true);
+    instructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    instructions->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    instructions->setTabChangesFocus(true);
+}
+
+void Form1::setFocusOrder()
+{
+    // Pegs and disks are tab stops too, like every control of the window that
+    // can hold the focus; hidden and disabled ones are passed over by Qt.
+    for (Picture *picture : pegs)
+        picture->setFocusPolicy(Qt::TabFocus);
+    for (Picture *picture : disks)
+        picture->setFocusPolicy(Qt::TabFocus);
+
+    const std::array<QWidget *, 28> order{
+        instructions, options[0], options[1], options[2], options[3], options[4],
+        options[5],   options[6], pegs[2],    pegs[0],    pegs[1],    disks[0],
+        disks[1],     disks[2],   disks[3],   disks[4],   disks[5],   disks[6],
+        commands[0],  disks[7],   options[7], disks[8],   options[8], options[9],
+        disks[9],     commands[1], commands[2], counter,
+    };
+    for (size_t i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    instructions->setFocus();
+}
+
+int Form1::diskLeft(int disk) const
+{
+    return disks.at(disk)->leftTwips();
+}
+
+void Form1::setDiskLeft(int disk, int twips)
+{
+    disks.at(disk)->setLeftTwips(twips);
+}
+
+void Form1::setDiskTop(int disk, int twips)
+{
+    disks.at(disk)->setTopTwips(twips);
+}
+
+void Form1::setDiskEnabled(int disk, bool enabled)
+{
+    disks.at(disk)->setEnabled(enabled);
+}
+
+void Form1::setDiskVisible(int disk, bool visible)
+{
+    disks.at(disk)->setVisible(visible);
+}
+
+QString Form1::diskTag(int disk) const
+{
+    return disks.at(disk)->tag;
+}
+
+void Form1::setDiskTag(int disk, const QString &tag)
+{
+    disks.at(disk)->tag = tag;
+}
+
+void Form1::setPegHeight(int peg, int twips)
+{
+    pegs.at(peg)->setHeightTwips(twips);
+}
+
+void Form1::selectOption(int option)
+{
+    options.at(option)->setChecked(true);
+}
+
+void Form1::setStepBackEnabled(bool enabled)
+{
+    commands[2]->setEnabled(enabled);
+}
+
+QString Form1::counterText() const
+{
+    return counter->text();
+}
+
+void Form1::setCounterText(const QString &text)
+{
+    counter->setText(text);
+}
+
+bool Form1::timerEnabled() const
+{
+    return timer.isActive();
+}
+
+void Form1::setTimerEnabled(bool enabled)
+{
+    if (enabled)
+        timer.start();
+    else
+        timer.stop();
+}
+
+void Form1::Randomize()
+{
+    generator.seed(std::uint64_t(std::chrono::system_clock::now().time_since_epoch().count()));
+    randomDraw = [this] { return double(generator() >> 11) * 0x1.0p-53; };
+}
+
+double Form1::Rnd()
+{
+    return randomDraw();
+}

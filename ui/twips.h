@@ -1,0 +1,29 @@
+#pragma once
+
+// The one place where twips become pixels: at 96 dots per inch 15 twips make
+// one logical pixel; Qt scales logical pixels to the screen.
+
+#include <QPoint>
+#include <QRect>
+
+#include <cmath>
+
+inline constexpr int TwipsPerPixel = 15;
+
+inline int pixelsFromTwips(int twips)
+{
+    return int(std::lround(double(twips) / TwipsPerPixel));
+}
+
+inline int twipsFromPixels(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
+
+// Edges are rounded, not the size, so that neighbouring controls never gain a
+// gap or an overlap that the twips do not have.
+inline QRect pixelRect(int left, int top, int width, int height)
+{
+    return QRect(QPoint(pixelsFromTwips(left), pixelsFromTwips(top)),
+                 QPoint(pixelsFromTwips(left + width) - 1, pixelsFromTwips(top + height) - 1));
+}
