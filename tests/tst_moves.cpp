@@ -25,6 +25,7 @@ private slots:
     void dropInAPegsTopBandReachesIt();
     void outlineFollowsThePointerWhileTheDiskStays();
     void releaseEndsTheDragEvenWhenTheDiskWasDisabledMeanwhile();
+    void diskHiddenDuringItsDragStaysOnTheLeftPeg();
 };
 
 void TestMoves::firstMoveToTheRightPeg()
@@ -247,6 +248,26 @@ void TestMoves::releaseEndsTheDragEvenWhenTheDiskWasDisabledMeanwhile()
     // The drag is over: the next press elsewhere belongs to that control again.
     click(form.Command1(0));
     QCOMPARE(stateString(form), QStringLiteral("0000000000"));
+}
+
+void TestMoves::diskHiddenDuringItsDragStaysOnTheLeftPeg()
+{
+    Form1 form;
+    click(form.Option1(3));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    for (const auto &[disk, peg] : QList<QPair<int, int>>{{0, 1}, {1, 2}, {0, 2}, {2, 1}})
+        dragDiskToPeg(form, disk, peg);
+    QCOMPARE(draggableDisks(form), (QList<int>{0, 2, 3}));
+
+    Picture *disk = form.Picture2(3);
+    const QPoint onPeg = disk->mapFromGlobal(form.Picture1(0)->mapToGlobal(QPoint(12, 5)));
+    QTest::mousePress(disk, Qt::LeftButton, {}, disk->rect().center());
+    form.Option1(2)->setChecked(true); // three disks, chosen with the keyboard mid-drag
+    QTest::mouseMove(disk, onPeg);
+    QTest::mouseRelease(disk, Qt::LeftButton, {}, onPeg);
+    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
+    QCOMPARE(form.counterText(), QString());
 }
 
 QTEST_MAIN(TestMoves)

@@ -60,6 +60,7 @@ DiskDrag::~DiskDrag()
 void DiskDrag::begin(int disk, const Picture *diskPicture, QPointF globalPosition)
 {
     draggedDisk = disk;
+    draggedPicture = diskPicture;
     grabOffset = globalPosition - QPointF(diskPicture->mapToGlobal(QPoint(0, 0)));
     outline->setGeometry(diskPicture->geometry());
     outline->raise();
@@ -93,6 +94,10 @@ void DiskDrag::finish(QPointF globalPosition)
     const int disk = draggedDisk;
     draggedDisk = -1;
     outline->hide();
+    // A disk count chosen from the keyboard meanwhile may have hidden the disk:
+    // hidden disks stay on the left peg.
+    if (draggedPicture->isHidden())
+        return;
     const int peg = pegAt(globalPosition);
     if (peg < 0)
         return;

@@ -42,5 +42,6 @@ private:
     DropHandler onDrop;
     QWidget *outline;
     int draggedDisk = -1;
+    const Picture *draggedPicture = nullptr;
     QPointF grabOffset; // from the outline's top left corner to the pointer
 };
