@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2 \
-xvfb xauth xdotool imagemagick x11-utils"
+xvfb xauth xdotool imagemagick x11-utils tesseract-ocr libx11-dev"
 
 missing=""
 for package in $packages; do

@@ -1,14 +1,29 @@
-# Shared by the end-to-end checks: start the built program on the virtual X
-# display this script runs on, drive it with real pointer events and read what
-# it shows from screenshots. Places are given in twips, as the window's design
-# gives them, and turned into screen pixels here.
+# Shared by the end-to-end cases: start the built program on the virtual X
+# display this script runs on, drive it with real pointer and keyboard events,
+# and read what it shows from screenshots. Places are given in twips, as the
+# window's design gives them, and turned into screen pixels here, at the scale
+# factor the case runs with.
 
 set -eu
 
 TITLE="Информатика - търсене с връщане назад"
-SHOT=$(mktemp --suffix=.png)
+SCALE=${SCALE:-1}
+WORK=$(mktemp -d)
+SHOT=$WORK/shot.png
+LOG=$WORK/program.log
 failures=0
 program_pid=""
+
+FORM_BLUE=192,192,255
+BROWN=128,64,64
+DARK_RED=192,0,0
+ORANGE=255,128,0
+DARK_YELLOW=192,192,0
+PURPLE=128,0,128
+TURQUOISE=0,192,192
+GREEN=0,255,0
+RED=255,0,0
+PEACH=255,192,128
 
 stop_program() {
     if [ -n "$program_pid" ]; then
@@ -17,15 +32,15 @@ stop_program() {
     fi
     program_pid=""
 }
-trap 'stop_program; rm -f "$SHOT"' EXIT
+trap 'stop_program; rm -rf "$WORK"' EXIT
 
 # Starts a fresh program and finds its window's client area on the screen.
 start_program() {
     stop_program
-    QT_QPA_PLATFORM=xcb "$PROGRAM" &
+    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$SCALE "$PROGRAM" 2>"$LOG" &
     program_pid=$!
-    window=$(xdotool search --sync --onlyvisible --name "$TITLE" | head -n 1)
-    eval "$(xdotool getwindowgeometry --shell "$window")"
+    FORM_WINDOW=$(xdotool search --sync --onlyvisible --name "$TITLE" | head -n 1)
+    eval "$(xdotool getwindowgeometry --shell "$FORM_WINDOW")"
     ORIGIN_X=$X
     ORIGIN_Y=$Y
     WINDOW_WIDTH=$WIDTH
@@ -33,9 +48,8 @@ start_program() {
     sleep 0.5 # the first paint
 }
 
-px() { echo $((($1 + 7) / 15)); }
-screen_x() { echo $((ORIGIN_X + $(px "$1"))); }
-screen_y() { echo $((ORIGIN_Y + $(px "$1"))); }
+screen_x() { echo $((ORIGIN_X + ($1 * SCALE + 7) / 15)); }
+screen_y() { echo $((ORIGIN_Y + ($1 * SCALE + 7) / 15)); }
 
 # Moves the pointer and waits until the server has it there. xdotool's own wait
 # hangs for seconds when the pointer is already in place, so that case is skipped.
@@ -63,23 +77,66 @@ click() { # x y, twips
     sleep 0.2
 }
 
-# The colour shown at a place, as "r,g,b".
-colour_at() { # x y, twips
-    import -window root "$SHOT"
-    convert "$SHOT" -format "%[fx:int(255*p{$(screen_x "$1"),$(screen_y "$2")}.r)],%[fx:int(255*p{$(screen_x "$1"),$(screen_y "$2")}.g)],%[fx:int(255*p{$(screen_x "$1"),$(screen_y "$2")}.b)]" info:
+keys() {
+    xdotool key --delay 50 "$@"
+    sleep 0.2
 }
 
-expect_colour() { # what x y r,g,b
-    actual=$(colour_at "$2" "$3")
-    if [ "$actual" = "$4" ]; then
-        echo "ok: $1"
+screenshot() { import -window root "$SHOT"; }
+
+# The colour shown at a place in the newest screenshot, as "r,g,b".
+colour_at() { # x y, twips
+    at="p{$(screen_x "$1"),$(screen_y "$2")}"
+    convert "$SHOT" -format "%[fx:int(255*$at.r)],%[fx:int(255*$at.g)],%[fx:int(255*$at.b)]" info:
+}
+
+check() { # what, then a command that must succeed
+    what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
     else
-        echo "FAIL: $1: colour $actual at ($2, $3) twips, expected $4"
+        echo "FAIL: $what"
         failures=$((failures + 1))
     fi
 }
 
+is_colour() { # x y r,g,b
+    actual=$(colour_at "$1" "$2")
+    [ "$actual" = "$3" ] || { echo "  colour $actual at ($1, $2) twips, expected $3"; return 1; }
+}
+
+expect_colour() { # what x y r,g,b
+    screenshot
+    check "$1" is_colour "$2" "$3" "$4"
+}
+
+# The digits the move counter shows, read by OCR from the newest screenshot.
+counter_text() {
+    inset=$((3 * SCALE))
+    convert "$SHOT" -crop "$(((975 * SCALE) / 15))x$(((405 * SCALE) / 15))+$(screen_x 9000)+$(screen_y 0)" \
+        +repage -shave "${inset}x$inset" -colorspace Gray -resize "$((400 / SCALE))%" \
+        -threshold 60% -bordercolor white -border 20 "$WORK/counter.png"
+    tesseract "$WORK/counter.png" - --psm 7 -c tessedit_char_whitelist=0123456789 2>/dev/null \
+        | tr -d '[:space:]'
+}
+
+is_counter() {
+    actual=$(counter_text)
+    [ "$actual" = "$1" ] || { echo "  counter reads '$actual', expected '$1'"; return 1; }
+}
+
+expect_counter() { # what text
+    screenshot
+    check "$1" is_counter "$2"
+}
+
+no_sanitizer_report() {
+    ! grep -E 'Sanitizer|runtime error' "$LOG"
+}
+
 finish() {
     stop_program
+    check "no sanitizer report" no_sanitizer_report
     [ "$failures" -eq 0 ]
 }

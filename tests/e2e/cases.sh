@@ -1,0 +1,199 @@
+# The end-to-end cases; each starts a fresh program. Places are in twips.
+
+disk_x=2487                               # the centre line of the stack on the left peg
+disk_y() { echo $((800 + 285 * $1 + 142)); } # the middle of disk d's slot
+peg_x() { echo $((2467 + 3000 * $1)); }
+band_y=700                                # the top of every peg, where no disk lies
+on_peg() { echo $((disk_x + 3000 * $1)); }
+
+show_x=727 step_back_x=2287 start_over_x=8167 buttons_y=202
+option_x=427
+option_y() { echo $((765 + 285 * $1 + 142)); }
+
+move_disk() { # disk from_peg to_peg
+    drag "$(on_peg "$2")" "$(disk_y "$1")" "$(peg_x "$3")" $band_y
+}
+
+case_startup() {
+    start_program
+    check "title" [ "$(xdotool getwindowname "$FORM_WINDOW")" = "$TITLE" ]
+    check "client area 670 x 424" [ "$WINDOW_WIDTH" -eq $((670 * SCALE)) \
+        -a "$WINDOW_HEIGHT" -eq $((424 * SCALE)) ]
+    screenshot
+    check "background" is_colour 3800 2000 $FORM_BLUE
+    for p in 0 1 2; do
+        check "peg $p" is_colour "$(peg_x $p)" 1700 $BROWN
+        check "peg $p is 1140 twips high" is_colour "$(peg_x $p)" 1800 $FORM_BLUE
+    done
+    check "disk 0" is_colour $disk_x "$(disk_y 0)" $DARK_RED
+    check "disk 1" is_colour $disk_x "$(disk_y 1)" $ORANGE
+    check "disk 2" is_colour $disk_x "$(disk_y 2)" $DARK_YELLOW
+    check "disk 3 hidden" is_colour $disk_x "$(disk_y 3)" $FORM_BLUE
+    check "show button" is_colour 200 $buttons_y $TURQUOISE
+    check "step-back button" is_colour 1760 $buttons_y $GREEN
+    check "start-over button" is_colour 7640 $buttons_y $RED
+    check "title label" is_colour 3300 300 $PEACH
+    check "disk-count button 3" is_colour 690 "$(option_y 2)" $DARK_YELLOW
+    check "disk-count button 10" is_colour 690 "$(option_y 9)" $PURPLE
+    check "counter empty" is_counter ""
+    finish
+}
+
+case_drags() {
+    start_program
+    move_disk 0 0 2
+    expect_colour "disk 0 dropped on the right peg" "$(on_peg 2)" "$(disk_y 0)" $DARK_RED
+    check "the left peg shows where disk 0 was" is_colour $disk_x "$(disk_y 0)" $BROWN
+    move_disk 1 0 2
+    expect_colour "disk 1 refused by the narrower disk 0" $disk_x "$(disk_y 1)" $ORANGE
+    move_disk 1 0 1
+    expect_colour "disk 1 dropped on the middle peg" "$(on_peg 1)" "$(disk_y 1)" $ORANGE
+    move_disk 2 0 2
+    expect_colour "disk 2 refused on the right peg" $disk_x "$(disk_y 2)" $DARK_YELLOW
+    drag $disk_x "$(disk_y 1)" "$(peg_x 2)" $band_y
+    expect_colour "disk 1 lies under disk 2 and cannot be picked up" "$(on_peg 1)" "$(disk_y 1)" $ORANGE
+    check "two moves counted" is_counter 2
+    finish
+}
+
+case_off_peg_drops() {
+    start_program
+    for place in "bare window:3800 2000" "frame:60 600" "disk-count button:$option_x $(option_y 5)" \
+        "button:$show_x $buttons_y" "instructions:3000 5000" "title label:5000 200" \
+        "counter:9400 200" "outside the window:10600 3000" "its own disk:$disk_x $(disk_y 0)"; do
+        where=${place#*:}
+        drag $disk_x "$(disk_y 0)" ${where% *} ${where#* }
+        expect_colour "a release over the ${place%%:*} leaves disk 0" $disk_x "$(disk_y 0)" $DARK_RED
+    done
+    check "nothing counted" is_counter ""
+    finish
+}
+
+case_step_back() {
+    start_program
+    move_disk 0 0 2
+    move_disk 1 0 1
+    click $step_back_x $buttons_y
+    expect_colour "first press leaves disk 1 on the middle peg" "$(on_peg 1)" "$(disk_y 1)" $ORANGE
+    check "counter 1" is_counter 1
+    click $step_back_x $buttons_y
+    expect_colour "second press puts disk 1 back" $disk_x "$(disk_y 1)" $ORANGE
+    check "disk 0 still on the right peg" is_colour "$(on_peg 2)" "$(disk_y 0)" $DARK_RED
+    check "counter 0" is_counter 0
+    click $step_back_x $buttons_y
+    click $step_back_x $buttons_y
+    expect_colour "back at the start" $disk_x "$(disk_y 0)" $DARK_RED
+    check "counter stays 0" is_counter 0
+    finish
+}
+
+case_start_over() {
+    start_program
+    click $option_x "$(option_y 4)"
+    move_disk 0 0 1
+    move_disk 1 0 2
+    click $start_over_x $buttons_y
+    screenshot
+    check "disk 0 back on the left peg" is_colour $disk_x "$(disk_y 0)" $DARK_RED
+    check "disk 1 back on the left peg" is_colour $disk_x "$(disk_y 1)" $ORANGE
+    check "five disks kept" is_colour $disk_x "$(disk_y 4)" $TURQUOISE
+    check "counter empty" is_counter ""
+    finish
+}
+
+case_disk_counts() {
+    start_program
+    click $option_x "$(option_y 0)"
+    click $option_x "$(option_y 1)"
+    expect_colour "the greyed 1 and 2 keep three disks" $disk_x "$(disk_y 2)" $DARK_YELLOW
+    click $option_x "$(option_y 9)"
+    screenshot
+    check "ten disks: disk 9 shown" is_colour $disk_x "$(disk_y 9)" $PURPLE
+    check "ten disks: pegs 3135 twips high" is_colour "$(peg_x 1)" 3700 $BROWN
+    move_disk 0 0 1
+    click $step_back_x $buttons_y
+    expect_counter "ten disks: step back is disabled" 1
+    click $option_x "$(option_y 3)"
+    screenshot
+    check "four disks: disk 4 hidden" is_colour $disk_x "$(disk_y 4)" $FORM_BLUE
+    check "four disks: counter cleared" is_counter ""
+    move_disk 0 0 1
+    click $step_back_x $buttons_y
+    expect_counter "four disks: step back works again" 0
+    finish
+}
+
+case_demo() {
+    start_program
+    click $show_x $buttons_y
+    sleep 2.4
+    screenshot
+    if is_colour "$(on_peg 2)" "$(disk_y 0)" $DARK_RED >/dev/null; then
+        echo "ok: first move of a 3 or 5 disk demonstration"
+    else
+        check "first move of a 4 disk demonstration" is_colour "$(on_peg 1)" "$(disk_y 0)" $DARK_RED
+    fi
+    check "counter 1" is_counter 1
+    finish
+}
+
+case_whole_game() {
+    start_program
+    for move in "0 0 2" "1 0 1" "0 2 1" "2 0 2" "0 1 0" "1 1 2" "0 0 2"; do
+        move_disk $move
+    done
+    screenshot
+    for d in 0 1 2; do
+        check "disk $d on the right peg" is_colour "$(on_peg 2)" "$(disk_y $d)" \
+            "$(echo "$DARK_RED $ORANGE $DARK_YELLOW" | cut -d' ' -f$((d + 1)))"
+        check "the left peg is bare at slot $d" is_colour $disk_x "$(disk_y $d)" $BROWN
+    done
+    check "seven moves counted" is_counter 7
+    finish
+}
+
+case_keyboard() {
+    start_program
+    move_disk 0 0 2
+    # From the instructions: the selected disk-count button, three pegs, the
+    # two top disks, then start over.
+    keys Tab Tab Tab Tab Tab Tab Tab space
+    expect_colour "Space on start over resets" $disk_x "$(disk_y 0)" $DARK_RED
+    check "counter empty" is_counter ""
+    move_disk 0 0 1
+    # The focus stayed on start over; on to show, then step back.
+    keys Tab Tab space
+    expect_counter "Space on step back" 0
+    finish
+}
+
+# Closing the window must end the program with status 0, also mid-drag or mid-demonstration.
+close_and_expect_clean_exit() {
+    "$CLOSE_WINDOW" "$FORM_WINDOW"
+    for _ in $(seq 50); do
+        kill -0 "$program_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    status=0
+    wait "$program_pid" || status=$?
+    program_pid=""
+    check "exit status 0 (was $status)" [ "$status" -eq 0 ]
+}
+
+case_close_during_drag() {
+    start_program
+    move_to $disk_x "$(disk_y 0)"
+    xdotool mousedown 1
+    move_to 5000 2000
+    close_and_expect_clean_exit
+    xdotool mouseup 1
+    finish
+}
+
+case_close_during_demo() {
+    start_program
+    click $show_x $buttons_y
+    sleep 2.4
+    close_and_expect_clean_exit
+    finish
+}
