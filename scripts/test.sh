@@ -1,8 +1,11 @@
 #!/bin/sh
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test: once in the ordinary
+# build, and once more built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh
-cd "${BUILD_DIR:-build}"
+(cd build && ctest --output-on-failure -j "$(nproc)")
+BUILD_DIR=build-sanitize CMAKE_ARGS="-DTOWERS_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug" scripts/build.sh
+cd build-sanitize
 ctest --output-on-failure -j "$(nproc)"

@@ -106,7 +106,7 @@ namespace {
 
 QWidget *controlNamed(const Form1 &form, const QString &name)
 {
-    const int index = name.section(u'(', 1).chopped(1).toInt();
+    const int index = name.contains(u'(') ? name.section(u'(', 1).chopped(1).toInt() : 0;
     if (name.startsWith(u"Command1"))
         return form.Command1(index);
     if (name.startsWith(u"Option1"))

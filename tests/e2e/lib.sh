@@ -132,7 +132,10 @@ expect_counter() { # what text
 }
 
 no_sanitizer_report() {
-    ! grep -E 'Sanitizer|runtime error' "$LOG"
+    if grep -q -E 'Sanitizer|runtime error' "$LOG"; then
+        cat "$LOG"
+        return 1
+    fi
 }
 
 finish() {
