@@ -81,6 +81,7 @@ void Form1::createTopRow()
     counter->setGeometry(pixelRect(Design::CounterBox));
     counter->setAlignment(Qt::AlignCenter);
     counter->setReadOnly(true);
+    counter->setAccessibleName(Texts::counterName());
 }
 
 void Form1::createDiskCountChooser()
@@ -88,6 +89,7 @@ void Form1::createDiskCountChooser()
     frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(pixelRect(Design::FrameBox));
+    frame->setAccessibleName(Texts::diskCountChooserName());
 
     for (int i = 0; i < OptionCount; ++i) {
         // Siblings in one frame: Qt makes them one exclusive group.
@@ -109,6 +111,7 @@ void Form1::createBoard()
     for (int p = 0; p < PegCount; ++p) {
         const Design::Box box = Design::pegBox(p);
         pegs[p] = new Picture(Design::PegColour, box.left, box.top, box.width, box.height, this);
+        pegs[p]->setAccessibleName(Texts::pegName(p));
     }
     // Created narrowest first, so that each wider disk lies in front of the narrower ones.
     const ListControl &baseLeft = List1(4);
@@ -116,6 +119,7 @@ void Form1::createBoard()
         auto *disk = new Picture(Design::DiskColours[d], baseLeft.read(d).toInt(),
                                  Design::diskTop(d), Design::diskWidth(d), Design::diskHeight(d), this);
         disk->setVisible(d < Design::InitiallyVisibleDisks);
+        disk->setAccessibleName(Texts::diskName(d));
         disks[d] = disk;
     }
 
@@ -137,6 +141,7 @@ void Form1::createInstructions()
     instructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     instructions->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     instructions->setTabChangesFocus(true);
+    instructions->setAccessibleName(Texts::instructionsName());
 }
 
 void Form1::setFocusOrder()

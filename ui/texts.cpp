@@ -49,4 +49,33 @@ QString instructions()
         "и зависи от броя на дисковете.\r\n");
 }
 
+QString pegName(int peg)
+{
+    static const char16_t *const names[] = {u"Ляв стълб", u"Среден стълб", u"Десен стълб"};
+    return QString::fromUtf16(names[peg]);
+}
+
+QString diskName(int disk)
+{
+    static const char16_t *const colours[] = {
+        u"тъмночервен", u"оранжев", u"тъмножълт", u"зелен",     u"тюркоазен",
+        u"син",         u"пурпурен", u"тъмносив", u"синьозелен", u"лилав"};
+    return QStringLiteral("Диск %1, %2").arg(disk + 1).arg(QString::fromUtf16(colours[disk]));
+}
+
+QString counterName()
+{
+    return QStringLiteral("Брояч на ходовете");
+}
+
+QString instructionsName()
+{
+    return QStringLiteral("Указания");
+}
+
+QString diskCountChooserName()
+{
+    return QStringLiteral("Брой дискове");
+}
+
 } // namespace Texts

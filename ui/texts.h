@@ -11,4 +11,11 @@ QString showButton();
 QString stepBackButton();
 QString startOverButton();
 QString instructions(); // ten lines, each ended by CR LF
+
+// What a screen reader says for the controls that show no words of their own.
+QString pegName(int peg);
+QString diskName(int disk);
+QString counterName();
+QString instructionsName();
+QString diskCountChooserName();
 } // namespace Texts

@@ -1,0 +1,51 @@
+#!/bin/sh
+# Builds the Debian package, checks what it declares, unpacks it into a scratch
+# root and starts the program from there on a virtual X display.
+#   deb.sh BUILD_DIR SOURCE_DIR
+set -eu
+build=$1
+source=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >/dev/null
+deb=$(ls "$scratch"/out/towers_*.deb)
+echo "built $(basename "$deb")"
+
+failures=0
+expect() { # what, then a command that must succeed
+    what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 qt6-qpa-plugins fonts-liberation2; do
+    expect "depends on $package" sh -c "echo '$depends' | grep -q -w '$package'"
+done
+expect "section education" [ "$(dpkg-deb -f "$deb" Section)" = education ]
+expect "apt can satisfy its dependencies" sh -c "apt-get install --simulate -q '$deb' >/dev/null"
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+for path in usr/bin/towers usr/share/applications/bg.informatika.towers.desktop \
+    usr/share/metainfo/bg.informatika.towers.metainfo.xml \
+    usr/share/icons/hicolor/32x32/apps/bg.informatika.towers.png \
+    usr/share/icons/hicolor/48x48/apps/bg.informatika.towers.png \
+    usr/share/icons/hicolor/scalable/apps/bg.informatika.towers.svg; do
+    expect "installs /$path" [ -e "$root/$path" ]
+done
+expect "installed launcher and metainfo validate" "$source/tests/package/validate.sh" \
+    "$root/usr/share/applications/bg.informatika.towers.desktop" \
+    "$root/usr/share/metainfo/bg.informatika.towers.metainfo.xml"
+
+# The installed program opens its window, with the title and an icon.
+started=$(XDG_DATA_DIRS="$root/usr/share:/usr/share" xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+    QT_QPA_PLATFORM=xcb "$1" 2>/dev/null &
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "Информатика - търсене с връщане назад" | head -n 1)
+    [ -n "$window" ] && xdotool getwindowname "$window"
+    xprop -id "$window" _NET_WM_ICON | head -c 40 | grep -q "CARDINAL" && echo "with an icon"
+    kill $!
+' sh "$root/usr/bin/towers" || true)
+expect "installed program shows its window" sh -c "echo '$started' | grep -q 'Информатика - търсене с връщане назад'"
+expect "and its icon" sh -c "echo '$started' | grep -q 'with an icon'"
+[ "$failures" -eq 0 ]
