@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2 \
 xvfb xauth xdotool imagemagick x11-utils tesseract-ocr libx11-dev \
-dpkg-dev file desktop-file-utils appstream"
+dpkg-dev file desktop-file-utils appstream libbenchmark-dev"
 
 missing=""
 for package in $packages; do

@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh
 (cd build && ctest --output-on-failure -j "$(nproc)")
-BUILD_DIR=build-sanitize CMAKE_ARGS="-DTOWERS_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug" scripts/build.sh
+BUILD_DIR=build-sanitize \
+    CMAKE_ARGS="-DTOWERS_SANITIZE=ON -DTOWERS_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug" scripts/build.sh
 cd build-sanitize
 ctest --output-on-failure -j "$(nproc)"
