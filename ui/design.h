@@ -3,6 +3,8 @@
 // The window's design: the values every control is created with, in twips
 // from the top left corner of the client area (the option buttons: of their frame).
 
+#include "board/tables.h"
+
 #include <QColor>
 
 #include <array>
@@ -60,7 +62,7 @@ inline constexpr int diskHeight(int disk)
 }
 inline constexpr int diskTop(int disk)
 {
-    return 800 + 285 * disk; // its slot in the starting stack
+    return SlotTop + SlotHeight * disk; // its slot in the starting stack
 }
 inline constexpr int InitiallyVisibleDisks = 3;
 
