@@ -1,11 +1,19 @@
 #!/bin/sh
-# Installs the Debian 12 packages that building, running and testing need,
-# when any is missing. As root it runs apt-get; otherwise it prints the line.
+# Installs the Debian 12 packages that building and running (deps.sh run) or
+# building and testing (deps.sh test) need, when any is missing. As root it
+# runs apt-get; otherwise it prints the line to run.
 set -eu
 
-packages="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2 \
-xvfb xauth xdotool imagemagick x11-utils tesseract-ocr libx11-dev \
-dpkg-dev file desktop-file-utils appstream libbenchmark-dev"
+build="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2"
+display="xvfb xauth xdotool imagemagick"
+tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev \
+dpkg-dev file desktop-file-utils appstream"
+
+case "${1:-test}" in
+run) packages="$build $display" ;;
+test) packages="$build $display $tests" ;;
+*) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 
 missing=""
 for package in $packages; do

@@ -3,8 +3,8 @@
 # build, and once more built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/deps.sh
-scripts/build.sh
+scripts/deps.sh test
+CMAKE_ARGS="-DBUILD_TESTING=ON -DTOWERS_BENCHMARKS=ON" scripts/build.sh
 (cd build && ctest --output-on-failure -j "$(nproc)")
 BUILD_DIR=build-sanitize \
     CMAKE_ARGS="-DTOWERS_SANITIZE=ON -DTOWERS_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug" scripts/build.sh
