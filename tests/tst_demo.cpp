@@ -41,8 +41,8 @@ private slots:
     void showDuringADemonstrationStartsANewOne();
     void stepBackDuringADemonstrationSkipsAMove();
     void playersMoveDuringADemonstrationIsCounted();
-    void startOverEndsADemonstration();
-    void diskCountChoiceEndsADemonstration();
+    void startOverOrADiskCountEndsADemonstration_data();
+    void startOverOrADiskCountEndsADemonstration();
     void finishedDemonstrationUnlocksOnStepBack();
 };
 
@@ -198,34 +198,30 @@ void TestDemo::playersMoveDuringADemonstrationIsCounted()
     QCOMPARE(historyOf(form), QStringList{"2220000000"});
 }
 
-void TestDemo::startOverEndsADemonstration()
+void TestDemo::startOverOrADiskCountEndsADemonstration_data()
 {
+    QTest::addColumn<int>("option"); // -1: start over
+    QTest::newRow("start over") << -1;
+    QTest::newRow("seven disks") << 6;
+}
+
+// Its remaining ticks must neither move the new game back nor lock it.
+void TestDemo::startOverOrADiskCountEndsADemonstration()
+{
+    QFETCH(int, option);
     Form1 form;
     form.setRandomDraw(drawFor(4));
     click(form.Command1(1));
     Timer1_Timer(form);
-    click(form.Command1(0));
+    click(option < 0 ? static_cast<QAbstractButton *>(form.Command1(0)) : form.Option1(option));
     QVERIFY(!form.Timer1().isActive());
-    QVERIFY(form.Option1(3)->isChecked());
+    QVERIFY(form.Option1(option < 0 ? 3 : option)->isChecked());
+    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
+    QCOMPARE(form.counterText(), QString());
     dragDiskToPeg(form, 0, 2);
     QCOMPARE(stateString(form), QStringLiteral("2000000000"));
     QCOMPARE(form.counterText(), QStringLiteral("1"));
     QCOMPARE(draggableDisks(form), (QList<int>{0, 1}));
-}
-
-void TestDemo::diskCountChoiceEndsADemonstration()
-{
-    Form1 form;
-    form.setRandomDraw(drawFor(5));
-    click(form.Command1(1));
-    Timer1_Timer(form);
-    click(form.Option1(6));
-    QVERIFY(!form.Timer1().isActive());
-    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
-    QCOMPARE(form.counterText(), QString());
-    QCOMPARE(draggableDisks(form), QList<int>{0});
-    for (int d = 0; d < 10; ++d)
-        QCOMPARE(form.Picture2(d)->isVisibleTo(&form), d <= 6);
 }
 
 void TestDemo::finishedDemonstrationUnlocksOnStepBack()

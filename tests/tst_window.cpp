@@ -18,7 +18,6 @@ private slots:
     void controlsStandWhereTheDesignPutsThem_data();
     void controlsStandWhereTheDesignPutsThem();
     void disksAreInFrontOfPegsAndWiderInFrontOfNarrower();
-    void disksStartInTheirSlots();
     void instructionsHoldTenLines();
     void everyTextIsTimesNewRomanCoveringCyrillic();
     void optionButtonsOneAndTwoCannotBeChosen();
@@ -185,18 +184,6 @@ void TestWindow::disksAreInFrontOfPegsAndWiderInFrontOfNarrower()
     const QRect five = form.Picture2(5)->geometry();
     QVERIFY(four.intersects(five));
     QCOMPARE(form.childAt(four.intersected(five).center()), form.Picture2(5));
-}
-
-void TestWindow::disksStartInTheirSlots()
-{
-    Form1 form;
-    form.Option1(9)->click();
-    const QList<int> baseLeft{2000, 1880, 1760, 1640, 1520, 1400, 1280, 1160, 1040, 920};
-    for (int d = 0; d < 10; ++d) {
-        QCOMPARE(form.Picture2(d)->topTwips(), 800 + 285 * d);
-        QCOMPARE(form.diskLeft(d), baseLeft[d]);
-        QCOMPARE(form.diskTag(d), QString::number(d));
-    }
 }
 
 void TestWindow::instructionsHoldTenLines()
