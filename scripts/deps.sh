@@ -1,18 +1,20 @@
 #!/bin/sh
-# Installs the Debian 12 packages that building and running (deps.sh run) or
-# building and testing (deps.sh test) need, when any is missing. As root it
-# runs apt-get; otherwise it prints the line to run.
+# Installs the Debian 12 packages that building and running (deps.sh run),
+# building the .deb (deps.sh package) or building and testing (deps.sh test)
+# need, when any is missing. As root it runs apt-get; otherwise it prints the
+# line to run.
 set -eu
 
 build="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2"
 display="xvfb xauth xdotool imagemagick"
-tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev \
-dpkg-dev file desktop-file-utils appstream"
+package="dpkg-dev file"
+tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev desktop-file-utils appstream"
 
 case "${1:-test}" in
 run) packages="$build $display" ;;
-test) packages="$build $display $tests" ;;
-*) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+package) packages="$build $package" ;;
+test) packages="$build $display $package $tests" ;;
+*) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
 esac
 
 missing=""
