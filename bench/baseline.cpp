@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A bare Qt Widgets window with the program's widgets, kinds, places, colours,
 // font and text length, and no logic: the yardstick for the program's start-up.
 

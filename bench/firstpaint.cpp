@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program on the X display and watches one screen pixel until the
 // program's window paints it in the expected colour: its first paint. Prints
 // the time from the start of the process to that paint, the processor time the

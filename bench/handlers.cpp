@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What each handler of the window costs, on Qt's offscreen platform, running
 // the same library as the program.
 

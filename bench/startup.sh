@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Start-up and idle cost of the program against a bare Qt window with the same
 # widgets (bench/baseline), on a virtual X display without a window manager.
 #   bench/startup.sh [BUILD_DIR] [ROUNDS]

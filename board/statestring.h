@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The whole position as ten digits: character d + 1 is the peg of disk d.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "demo/solutions.h"
 
 #include <QString>

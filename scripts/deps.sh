@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs the Debian 12 packages that building and running (deps.sh run),
 # building the .deb (deps.sh package) or building and testing (deps.sh test)
 # need, when any is missing. As root it runs apt-get; otherwise it prints the

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs what is missing, builds the program and makes its Debian package in build/.
 set -eu
 cd "$(dirname "$0")/.."

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs what is missing, builds and starts the program. Without a display it
 # starts it on a virtual one instead, saves a screenshot of the window and ends.
 set -eu

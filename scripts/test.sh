@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs what is missing, builds, and runs every test: once in the ordinary
 # build, and once more built with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -eu

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A seeded storm of random player events through the widgets, with the board's
 // invariants checked after every one. STORM_SEED and STORM_EVENTS override the
 // defaults; a failure prints the shortest event sequence found that breaks an

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A command button whose whole face is painted in one colour, with a raised

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Dragging a disk: the press on an enabled disk starts it at once, an outline of

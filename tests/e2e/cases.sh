@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The end-to-end cases; each starts a fresh program. Places are in twips.
 
 disk_x=2487                               # the centre line of the stack on the left peg

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Asks a window to close as a window manager's close button does: it sends the
 // window the WM_DELETE_WINDOW message. The end-to-end display runs no window
 // manager, and xdotool's windowclose would destroy the window under the program.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Shared by the end-to-end cases: start the built program on the virtual X
 # display this script runs on, drive it with real pointer and keyboard events,
 # and read what it shows from screenshots. Places are given in twips, as the

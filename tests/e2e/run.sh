@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # One end-to-end case on the virtual X display this runs on:
 #   run.sh PROGRAM CLOSE_WINDOW_HELPER CASE [SCALE]
 PROGRAM=$1

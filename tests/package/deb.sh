@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Builds the Debian package, checks what it declares, unpacks it into a scratch
 # root and starts the program from there on a virtual X display.
 #   deb.sh BUILD_DIR SOURCE_DIR

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The launcher and the AppStream metainfo pass the desktop's own validators.
 #   validate.sh DESKTOP_FILE METAINFO_FILE
 set -eu
