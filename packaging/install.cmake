@@ -1,9 +1,15 @@
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Where the program lands on a Linux desktop, and its Debian package.
 
 set(APP_ID bg.informatika.towers)
 set(packaging ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
 
 install(TARGETS towers RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The compiler's name and version, which a packaged binary need not carry.
+install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/towers\")")
 install(FILES ${packaging}/${APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 32 48 128)
@@ -13,21 +19,47 @@ foreach(size 32 48 128)
 endforeach()
 install(FILES ${packaging}/${APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/docs/screenshot.png
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/docs/screenshot.png ${packaging}/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
+# Debian wants the changelog and the manual pages compressed at the highest
+# level, and -n keeps the time and the build path out of the gzip header.
+function(towers_gzip source output)
+  add_custom_command(OUTPUT ${output}
+    COMMAND gzip -9nc ${source} > ${output}
+    DEPENDS ${source} VERBATIM)
+  list(APPEND towers_gzipped ${output})
+  set(towers_gzipped ${towers_gzipped} PARENT_SCOPE)
+endfunction()
+set(gzipped ${CMAKE_CURRENT_BINARY_DIR}/gzipped)
+file(MAKE_DIRECTORY ${gzipped}/bg)
+towers_gzip(${packaging}/changelog ${gzipped}/changelog.gz)
+towers_gzip(${packaging}/man/towers.1 ${gzipped}/towers.1.gz)
+towers_gzip(${packaging}/man/towers.bg.1 ${gzipped}/bg/towers.1.gz)
+add_custom_target(gzipped ALL DEPENDS ${towers_gzipped})
+install(FILES ${gzipped}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${gzipped}/towers.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${gzipped}/bg/towers.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/bg/man1)
+
 set(CMAKE_SKIP_INSTALL_RPATH ON) # no libraries of our own to find
+
+# Whoever builds the package for a school or a distribution signs it; the
+# default names the project, at a reserved domain that reaches nobody.
+set(TOWERS_MAINTAINER "Towers project <towers@packager.invalid>" CACHE STRING
+    "Maintainer field of the Debian package: a name and a mail address")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_NAME towers)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "towers puzzle for the informatics lesson on backtracking")
+set(CPACK_PACKAGE_CONTACT ${TOWERS_MAINTAINER})
+# The summary is the Description's first line, which must not begin with the
+# package's name.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "three-peg disk puzzle for the informatics lesson on backtracking")
 set(CPACK_PACKAGE_DESCRIPTION
     "A teaching program in Bulgarian: the pupil moves a stack of disks from the left\n\
 peg to the right one with the mouse, steps back through the moves, and watches\n\
 a timed demonstration of the optimal solution.")
-set(CPACK_PACKAGE_CONTACT "Towers maintainers <maintainers@localhost>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)

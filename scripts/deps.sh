@@ -11,7 +11,7 @@ set -eu
 build="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2"
 display="xvfb xauth xdotool imagemagick"
 package="dpkg-dev file"
-tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev desktop-file-utils appstream"
+tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev desktop-file-utils appstream lintian reuse git"
 
 case "${1:-test}" in
 run) packages="$build $display" ;;

@@ -27,6 +27,15 @@ for package in libqt6widgets6 qt6-qpa-plugins fonts-liberation2; do
 done
 expect "section education" [ "$(dpkg-deb -f "$deb" Section)" = education ]
 expect "apt can satisfy its dependencies" sh -c "apt-get install --simulate -q '$deb' >/dev/null"
+expect "a maintainer with a name and a mail address" \
+    sh -c "dpkg-deb -f '$deb' Maintainer | grep -q -E '^[^<]+ <[^@ ]+@[^@ ]+\.[a-z]+>\$'"
+expect "a synopsis, not the package's name, as the description's first line" \
+    sh -c "dpkg-deb -f '$deb' Description | head -n 1 | grep -q -v -i '^towers'"
+# lintian as a distribution runs it: it must report nothing, not even an
+# information.
+lintian_report=$(lintian --fail-on error,warning --display-info "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+expect "lintian reports nothing" [ -z "$lintian_report" ]
+[ -z "$lintian_report" ] || printf '%s\n' "$lintian_report"
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
@@ -34,12 +43,21 @@ for path in usr/bin/towers usr/share/applications/bg.informatika.towers.desktop 
     usr/share/metainfo/bg.informatika.towers.metainfo.xml \
     usr/share/icons/hicolor/32x32/apps/bg.informatika.towers.png \
     usr/share/icons/hicolor/48x48/apps/bg.informatika.towers.png \
-    usr/share/icons/hicolor/scalable/apps/bg.informatika.towers.svg; do
+    usr/share/icons/hicolor/scalable/apps/bg.informatika.towers.svg \
+    usr/share/doc/towers/copyright usr/share/doc/towers/changelog.gz \
+    usr/share/man/man1/towers.1.gz usr/share/man/bg/man1/towers.1.gz; do
     expect "installs /$path" [ -e "$root/$path" ]
 done
 expect "installed launcher and metainfo validate" "$source/tests/package/validate.sh" \
     "$root/usr/share/applications/bg.informatika.towers.desktop" \
     "$root/usr/share/metainfo/bg.informatika.towers.metainfo.xml"
+
+# Each manual page renders without a warning from groff, and names the program.
+for page in man1/towers.1.gz:'towers - three-peg' bg/man1/towers.1.gz:'towers - задача'; do
+    expect "manual page $page" sh -c "
+        [ -z \"\$(man --warnings -E UTF-8 -l -Tutf8 -Z '$root/usr/share/man/${page%%:*}' 2>&1 >/dev/null)\" ] &&
+        man -E UTF-8 -l '$root/usr/share/man/${page%%:*}' 2>/dev/null | grep -q '${page#*:}'"
+done
 
 # The installed program opens its window, with the title and an icon.
 started=$(XDG_DATA_DIRS="$root/usr/share:/usr/share" xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
