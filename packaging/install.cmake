@@ -67,4 +67,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the libraries the binary links: no window opens without Qt's platform
 # plugins, and the texts need a Times New Roman stand-in that covers Cyrillic.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_POST_BUILD_SCRIPTS ${packaging}/deb-members.cmake)
 include(CPack)

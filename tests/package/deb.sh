@@ -53,10 +53,10 @@ expect "installed launcher and metainfo validate" "$source/tests/package/validat
     "$root/usr/share/metainfo/bg.informatika.towers.metainfo.xml"
 
 # Each manual page renders without a warning from groff, and names the program.
-for page in man1/towers.1.gz:'towers - three-peg' bg/man1/towers.1.gz:'towers - задача'; do
+for page in man1/towers.1.gz:'towers +- +three-peg' bg/man1/towers.1.gz:'towers +- +задача'; do
     expect "manual page $page" sh -c "
         [ -z \"\$(man --warnings -E UTF-8 -l -Tutf8 -Z '$root/usr/share/man/${page%%:*}' 2>&1 >/dev/null)\" ] &&
-        man -E UTF-8 -l '$root/usr/share/man/${page%%:*}' 2>/dev/null | grep -q '${page#*:}'"
+        man -E UTF-8 -l '$root/usr/share/man/${page%%:*}' 2>/dev/null | grep -q -E '${page#*:}'"
 done
 
 # The installed program opens its window, with the title and an icon.
