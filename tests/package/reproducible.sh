@@ -4,7 +4,9 @@
 #
 # Builds the Debian package of the last commit twice and compares the bytes:
 # once in a clone, once from the source tarball, in folders of different
-# depth, under different umasks, time zones and locales, a while apart.
+# depth, under different umasks, time zones and locales, a while apart. Each
+# builds into build/ inside its source, as the README's commands do: the
+# debugging information holds the path from the one to the other.
 #   reproducible.sh SOURCE_DIR
 set -eu
 source=$(cd "$1" && pwd)
@@ -26,7 +28,7 @@ tarball=$(BUILD_DIR="$scratch" "$scratch/clone/scripts/source-tarball.sh")
 mkdir -p "$scratch/a/much/deeper/folder"
 tar -xzf "$tarball" -C "$scratch/a/much/deeper/folder"
 unpacked=$(ls -d "$scratch"/a/much/deeper/folder/towers-*)
-second=$(umask 002 && TZ=Asia/Tokyo LC_ALL=C package "$unpacked" "$scratch/other-build")
+second=$(umask 002 && TZ=Asia/Tokyo LC_ALL=C package "$unpacked" "$unpacked/build")
 
 if cmp "$first" "$second"; then
     echo "the package of the clone and of the tarball are byte-identical: $(sha256sum <"$first")"
