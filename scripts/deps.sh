@@ -3,21 +3,24 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Installs the Debian 12 packages that building and running (deps.sh run),
-# building the .deb (deps.sh package) or building and testing (deps.sh test)
-# need, when any is missing. As root it runs apt-get; otherwise it prints the
+# building the .deb (deps.sh package), building and testing (deps.sh test) or
+# cross-building for Windows and testing under Wine (deps.sh windows) need,
+# when any is missing. As root it runs apt-get; otherwise it prints the
 # line to run.
 set -eu
 
 build="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2"
 display="xvfb xauth xdotool imagemagick"
 package="dpkg-dev file"
+windows="ninja-build dpkg-dev g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine64 wine python3-fonttools"
 tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev desktop-file-utils appstream lintian reuse git"
 
 case "${1:-test}" in
 run) packages="$build $display" ;;
 package) packages="$build $package" ;;
 test) packages="$build $display $package $tests" ;;
-*) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
+windows) packages="$build $display $windows x11-utils tesseract-ocr" ;;
+*) echo "usage: $0 [run|package|test|windows]" >&2; exit 2 ;;
 esac
 
 missing=""

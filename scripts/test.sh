@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Installs what is missing, builds, and runs every test: once in the ordinary
-# build, and once more built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# build, once more built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and once cross-built for Windows, under Wine.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
@@ -11,5 +12,7 @@ CMAKE_ARGS="-DBUILD_TESTING=ON -DTOWERS_BENCHMARKS=ON" scripts/build.sh
 (cd build && ctest --output-on-failure -j "$(nproc)")
 BUILD_DIR=build-sanitize \
     CMAKE_ARGS="-DTOWERS_SANITIZE=ON -DTOWERS_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug" scripts/build.sh
-cd build-sanitize
+(cd build-sanitize && ctest --output-on-failure -j "$(nproc)")
+scripts/windows.sh
+cd build-windows
 ctest --output-on-failure -j "$(nproc)"

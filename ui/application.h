@@ -5,7 +5,8 @@
 
 class QApplication;
 
-// What every run of the window needs from the application: one style on every
-// desktop, so that the painted button faces and option colours look the same,
+// What every run of the window needs from the application: one style and one
+// palette on every desktop, so that the painted button faces and option colours
+// look the same,
 // and the program's icon.
 void prepareApplication(QApplication &app);

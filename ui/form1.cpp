@@ -39,8 +39,10 @@ void paint(QWidget *widget, QPalette::ColorRole role, QRgb colour)
 } // namespace
 
 Form1::Form1(QWidget *parent)
+    // A thin, fixed frame on Windows too, where Qt's frame is otherwise a
+    // resizing one whose size it merely holds; other platforms ignore the hint.
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint),
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       Controls(Design::initialBoardStore(), Design::initialSolutions())
 {
     setWindowTitle(Texts::windowTitle());

@@ -20,6 +20,7 @@ move_disk() { # disk from_peg to_peg
 case_startup() {
     start_program
     check "title" [ "$(xdotool getwindowname "$FORM_WINDOW")" = "$TITLE" ]
+    check "fixed size, close button only, an icon" window_rules
     check "client area 670 x 424" [ "$WINDOW_WIDTH" -eq $((670 * SCALE)) \
         -a "$WINDOW_HEIGHT" -eq $((424 * SCALE)) ]
     screenshot

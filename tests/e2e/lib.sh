@@ -11,6 +11,9 @@ set -eu
 
 TITLE="Информатика - търсене с връщане назад"
 SCALE=${SCALE:-1}
+# The Windows build runs under Wine on the same display, through its own
+# platform plugin; TOWERS_LAUNCHER names the Wine loader then.
+QPA=${TOWERS_QPA:-xcb}
 WORK=$(mktemp -d)
 SHOT=$WORK/shot.png
 LOG=$WORK/program.log
@@ -40,7 +43,10 @@ trap 'stop_program; rm -rf "$WORK"' EXIT
 # Starts a fresh program and finds its window's client area on the screen.
 start_program() {
     stop_program
-    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$SCALE "$PROGRAM" 2>"$LOG" &
+    # Wine hands WINEQT_ variables to Windows programs under their QT_ names.
+    # shellcheck disable=SC2086 # the launcher, Wine for the Windows build, is a word or none
+    QT_QPA_PLATFORM=$QPA QT_SCALE_FACTOR=$SCALE WINEQT_QPA_PLATFORM=$QPA WINEQT_SCALE_FACTOR=$SCALE \
+        ${TOWERS_LAUNCHER:-} "$PROGRAM" 2>"$LOG" &
     program_pid=$!
     FORM_WINDOW=$(xdotool search --sync --onlyvisible --name "$TITLE" | head -n 1)
     eval "$(xdotool getwindowgeometry --shell "$FORM_WINDOW")"
@@ -80,7 +86,12 @@ click() { # x y, twips
     sleep 0.2
 }
 
+# The display runs no window manager. Keys go to the window under the pointer,
+# which Qt on X takes, but Wine takes them only once its window has the input
+# focus, as a window manager would give it on a click.
 keys() {
+    xdotool windowfocus --sync "$FORM_WINDOW"
+    sleep 0.2 # for the program to take the focus in
     xdotool key --delay 50 "$@"
     sleep 0.2
 }
@@ -132,6 +143,24 @@ is_counter() {
 expect_counter() { # what text
     screenshot
     check "$1" is_counter "$2"
+}
+
+# What the window asks of a window manager: a fixed size (the smallest and the
+# largest both the client area), a title bar with a close button but neither a
+# minimise nor a maximise button, and an icon.
+window_rules() {
+    hints=$(xprop -id "$FORM_WINDOW" WM_NORMAL_HINTS)
+    size="$WINDOW_WIDTH by $WINDOW_HEIGHT"
+    echo "$hints" | grep -q "minimum size: $size" && echo "$hints" | grep -q "maximum size: $size" \
+        || { echo "  not fixed at $size: $hints"; return 1; }
+    # flags, functions, decorations; minimise and maximise are 0x8 and 0x10
+    # among the functions, 0x20 and 0x40 among the decorations.
+    motif=$(xprop -id "$FORM_WINDOW" -notype _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
+    set -- $motif
+    [ $(($1 & 3)) -eq 3 ] && [ $(($2 & 0x18)) -eq 0 ] && [ $(($3 & 0x60)) -eq 0 ] \
+        && [ $(($3 & 0x8)) -ne 0 ] \
+        || { echo "  minimise, maximise or title in the Motif hints: $motif"; return 1; }
+    xprop -id "$FORM_WINDOW" _NET_WM_ICON | grep -q 'Icon (' || { echo "  no icon"; return 1; }
 }
 
 no_sanitizer_report() {

@@ -1,0 +1,20 @@
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The program on Windows: one self-contained towers.exe with its icon and
+# version information, and the installer beside it.
+set(windows ${CMAKE_CURRENT_SOURCE_DIR}/packaging/windows)
+
+set(TOWERS_ICO ${windows}/towers.ico)
+configure_file(${windows}/towers.rc.in ${CMAKE_CURRENT_BINARY_DIR}/towers.rc @ONLY)
+target_sources(towers PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/towers.rc)
+# Nothing to strip for a teacher's USB stick; the tests keep their symbols.
+target_link_options(towers PRIVATE -s)
+
+find_program(MAKENSIS makensis REQUIRED)
+set(setup ${CMAKE_CURRENT_BINARY_DIR}/towers-${PROJECT_VERSION}-setup.exe)
+add_custom_command(OUTPUT ${setup}
+  COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DEXE=$<TARGET_FILE:towers>
+          -DICON=${TOWERS_ICO} -DOUTFILE=${setup} ${windows}/towers.nsi
+  DEPENDS towers ${windows}/towers.nsi ${TOWERS_ICO} VERBATIM)
+add_custom_target(installer ALL DEPENDS ${setup})

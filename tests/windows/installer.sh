@@ -1,0 +1,53 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The installer under Wine, as an IT department runs it: a silent install, the
+# installed program started from Program Files showing its window, the
+# Start-menu shortcut and the Add/Remove Programs entry, then a silent
+# uninstall that leaves none of them behind.
+#   installer.sh SETUP_EXE    (WINEPREFIX names the prefix; run on an X display)
+set -eu
+setup=$1
+wine=${TOWERS_LAUNCHER:-/usr/lib/wine/wine64}
+drive_c=$WINEPREFIX/drive_c
+installed="$drive_c/Program Files/Towers"
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Дорелски кули.lnk"
+title="Информатика - търсене с връщане назад"
+
+failures=0
+expect() { # what, then a command that must succeed
+    what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+registered() { # Wine writes its registry to system.reg once its server is idle
+    grep -q -F '[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\towers]' "$WINEPREFIX/system.reg"
+}
+unregistered() { ! registered; }
+absent() { [ ! -e "$1" ]; }
+
+started=$(date +%s%N)
+"$wine" "$setup" /S
+wineserver --wait
+echo "silent install took $((($(date +%s%N) - started) / 1000000)) ms"
+expect "towers.exe in Program Files" [ -f "$installed/towers.exe" ]
+expect "the uninstaller beside it" [ -f "$installed/uninstall.exe" ]
+expect "a Start-menu shortcut" [ -f "$shortcut" ]
+expect "the shortcut points at the installed program" grep -q -a 'towers.exe' "$shortcut"
+expect "an entry in Add/Remove Programs" registered
+
+"$wine" 'C:\Program Files\Towers\towers.exe' 2>/dev/null &
+program=$!
+window=$(timeout 60 xdotool search --sync --onlyvisible --name "$title" | head -n 1 || true)
+shown=$([ -n "$window" ] && xdotool getwindowname "$window" || true)
+kill "$program"
+wineserver --wait
+expect "the installed program shows its window" [ "$shown" = "$title" ]
+
+"$wine" "$installed/uninstall.exe" /S
+wineserver --wait # the uninstaller runs on from a copy of itself in the temporary folder
+expect "the silent uninstall removes the program's folder" absent "$installed"
+expect "and the shortcut" absent "$shortcut"
+expect "and the Add/Remove Programs entry" unregistered
+[ "$failures" -eq 0 ]
