@@ -3,9 +3,11 @@
 
 #include "formtest.h"
 
+#include "ui/application.h"
 #include "ui/twips.h"
 
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,6 +30,7 @@ private slots:
     void diskCountChoiceDiscardsTheGame();
     void startOverKeepsTheDiskCount();
     void tabFollowsTheFocusOrder();
+    void iconIsThePictureThePackageInstalls();
 };
 
 void TestWindow::opensOnThreeDisksOnTheLeftPeg()
@@ -314,6 +317,24 @@ void TestWindow::tabFollowsTheFocusOrder()
     form.Text1()->setFocus();
     tabThrough({form.Picture1(2), form.Picture1(0), form.Picture1(1), form.Picture2(0),
                 form.Command1(0), form.Option1(7), form.Command1(1)});
+}
+
+// The window's icon is built in as bare pixels; they must stay those of the
+// PNGs that the package installs into the icon theme.
+void TestWindow::iconIsThePictureThePackageInstalls()
+{
+    const QIcon icon = programIcon();
+    for (int size : {32, 48, 128}) {
+        const QImage installed(QStringLiteral(TOWERS_ICON_DIR "/%1.png").arg(size));
+        QVERIFY(!installed.isNull());
+        const QImage shown = icon.pixmap(QSize(size, size)).toImage();
+        QCOMPARE(shown.size(), installed.size());
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x)
+                QCOMPARE(QColor(shown.pixel(x, y)).name(QColor::HexArgb),
+                         QColor(installed.pixel(x, y)).name(QColor::HexArgb));
+        }
+    }
 }
 
 QTEST_MAIN(TestWindow)
