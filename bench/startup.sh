@@ -2,45 +2,67 @@
 # SPDX-FileCopyrightText: 2026 The Towers project
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Start-up and idle cost of the program against a bare Qt window with the same
-# widgets (bench/baseline), on a virtual X display without a window manager.
+# Start-up and idle cost of the program against two bare Qt windows, on a
+# virtual X display without a window manager: bench/baseline, the program's
+# widgets, places, colours, font and text with no logic, and bench/bare, as
+# many widgets with all of Qt's defaults.
 #   bench/startup.sh [BUILD_DIR] [ROUNDS]
-# Prints, for each, the medians over interleaved rounds (program, baseline,
-# program, ...) after a warm-up of time to first paint, processor time by then
-# and resident memory then; then the program's processor time and wake-ups
-# while idle and during a demonstration.
+# After a warm-up, each round starts the three one after the other (in an
+# order that turns with the round) and takes, for each, the time from the start
+# of its process to its first paint, the processor time by then and the
+# resident memory then. Prints the medians, and the program's ratio to each
+# window: the median of the per-round ratios with their smallest and largest,
+# so that a few per cent can be told from noise. Then the program's processor
+# time and wake-ups while idle and during a demonstration.
 set -eu
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
-rounds=${2:-15}
+rounds=${2:-21}
 
 if [ -z "${STARTUP_ON_XVFB:-}" ]; then
     STARTUP_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -br" "$0" "$build" "$rounds"
 fi
 
-probe() { # program -> "ms cpu_ms rss_kB": watches a background pixel at (400, 230)
-    "$build/bench/firstpaint" 400 230 c0c0ff "$1" 2>/dev/null
+# Each window's background at (400, 230) is the pixel watched for its first paint.
+probe() { # name -> "ms cpu_ms rss_kB"
+    case $1 in
+    program) "$build/bench/firstpaint" 400 230 c0c0ff "$build/towers" 2>/dev/null ;;
+    baseline) "$build/bench/firstpaint" 400 230 c0c0ff "$build/bench/baseline" 2>/dev/null ;;
+    bare) "$build/bench/firstpaint" 400 230 efefef "$build/bench/bare" 2>/dev/null ;;
+    esac
 }
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-program=$build/towers
-baseline=$build/bench/baseline
 results=$(mktemp)
 trap 'rm -f "$results"' EXIT
 
-for _ in 1 2; do probe "$program" >/dev/null; probe "$baseline" >/dev/null; done
-for _ in $(seq "$rounds"); do
-    echo "program $(probe "$program")" >>"$results"
-    echo "baseline $(probe "$baseline")" >>"$results"
+for _ in 1 2; do for name in program baseline bare; do probe $name >/dev/null; done; done
+for round in $(seq "$rounds"); do
+    case $((round % 3)) in
+    0) order="program baseline bare" ;;
+    1) order="baseline bare program" ;;
+    2) order="bare program baseline" ;;
+    esac
+    for name in $order; do echo "$round $name $(probe $name)" >>"$results"; done
 done
 
-echo "Start-up, medians over $rounds interleaved rounds:"
-printf '%-28s %10s %10s %8s\n' "" program baseline ratio
-column=2
-for what in "first paint (ms)" "processor time by then (ms)" "memory then (RSS, kB)"; do
-    a=$(awk -v c=$column '$1 == "program" { print $c }' "$results" | median)
-    b=$(awk -v c=$column '$1 == "baseline" { print $c }' "$results" | median)
-    printf '%-28s %10s %10s %8.3f\n' "$what" "$a" "$b" "$(echo "$a / $b" | bc -l)"
+value() { # name column -> one value a round
+    awk -v n="$1" -v c="$2" '$2 == n { print $c }' "$results"
+}
+ratios() { # name column -> the program's ratio to name, one a round
+    awk -v n="$1" -v c="$2" '$2 == "program" { p[$1] = $c } $2 == n { b[$1] = $c }
+        END { for (r in p) if (r in b) print p[r] / b[r] }' "$results"
+}
+echo "Start-up, medians over $rounds interleaved rounds; ratio: median [min, max] of the rounds' ratios"
+printf '%-24s %9s %9s %9s   %-24s %-24s\n' "" program baseline bare "program / baseline" "program / bare"
+column=3
+for what in "first paint (ms)" "processor time (ms)" "memory then (RSS, kB)"; do
+    spread() { ratios "$1" $column | sort -g | awk '{ v[NR] = $1 } END {
+        m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+        printf "%.3f [%.3f, %.3f]", m, v[1], v[NR] }'; }
+    printf '%-24s %9s %9s %9s   %-24s %-24s\n' "$what" "$(value program $column | median)" \
+        "$(value baseline $column | median)" "$(value bare $column | median)" \
+        "$(spread baseline)" "$(spread bare)"
     column=$((column + 1))
 done
 
@@ -51,10 +73,10 @@ measure() { # pid label
     c0=$(cpu_ns "$1") s0=$(switches "$1")
     sleep 10
     c1=$(cpu_ns "$1") s1=$(switches "$1")
-    printf '%-42s %8.3f ms processor, %4d wake-ups\n' "$2" "$(echo "($c1 - $c0) / 1000000" | bc -l)" $((s1 - s0))
+    printf '%-42s %8.3f ms processor, %4d wake-ups\n' "$2" "$(awk -v d=$((c1 - c0)) 'BEGIN { print d / 1e6 }')" $((s1 - s0))
 }
 
-QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
+QT_QPA_PLATFORM=xcb "$build/towers" 2>/dev/null &
 pid=$!
 xdotool search --sync --onlyvisible --name "Информатика - търсене с връщане назад" >/dev/null
 sleep 2
