@@ -48,13 +48,31 @@ start_program() {
     QT_QPA_PLATFORM=$QPA QT_SCALE_FACTOR=$SCALE WINEQT_QPA_PLATFORM=$QPA WINEQT_SCALE_FACTOR=$SCALE \
         ${TOWERS_LAUNCHER:-} "$PROGRAM" 2>"$LOG" &
     program_pid=$!
-    FORM_WINDOW=$(xdotool search --sync --onlyvisible --name "$TITLE" | head -n 1)
-    eval "$(xdotool getwindowgeometry --shell "$FORM_WINDOW")"
+    # xdotool's search fails when a window it looks at goes away meanwhile, as
+    # Wine's passing windows do at start-up: search again, for 30 s at most.
+    for _ in $(seq 300); do
+        xdotool search --onlyvisible --name "$TITLE" >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    sleep 0.5 # the first paint
+    # Wine may put a second X window in place of the first one it showed: the
+    # window is the one still there, alone, after the first paint.
+    geometry=""
+    for _ in $(seq 20); do
+        windows=$(xdotool search --onlyvisible --name "$TITLE" 2>/dev/null || true)
+        if [ "$(echo "$windows" | wc -l)" -eq 1 ] \
+            && geometry=$(xdotool getwindowgeometry --shell "$windows" 2>/dev/null); then
+            break
+        fi
+        sleep 0.1
+    done
+    [ -n "$geometry" ] || { echo "no single window titled $TITLE: $windows"; exit 1; }
+    FORM_WINDOW=$windows
+    eval "$geometry"
     ORIGIN_X=$X
     ORIGIN_Y=$Y
     WINDOW_WIDTH=$WIDTH
     WINDOW_HEIGHT=$HEIGHT
-    sleep 0.5 # the first paint
 }
 
 screen_x() { echo $((ORIGIN_X + ($1 * SCALE + 7) / 15)); }

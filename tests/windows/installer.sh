@@ -39,8 +39,14 @@ expect "an entry in Add/Remove Programs" registered
 
 "$wine" 'C:\Program Files\Towers\towers.exe' 2>/dev/null &
 program=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name "$title" | head -n 1 || true)
-shown=$([ -n "$window" ] && xdotool getwindowname "$window" || true)
+# xdotool's search fails when one of Wine's passing windows goes away under it.
+shown=""
+for _ in $(seq 600); do
+    window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
+    shown=$([ -n "$window" ] && xdotool getwindowname "$window" 2>/dev/null || true)
+    [ -n "$shown" ] && break
+    sleep 0.1
+done
 kill "$program"
 wineserver --wait
 expect "the installed program shows its window" [ "$shown" = "$title" ]
