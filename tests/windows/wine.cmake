@@ -3,7 +3,6 @@
 #
 # Every Windows test runs in one Wine prefix of its own, made before the first
 # and removed after the last of them in a run of ctest.
-#
 set(TOWERS_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 
 # Wine hides the host's QT_ variables from Windows programs, and hands on
