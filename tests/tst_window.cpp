@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -31,6 +32,7 @@ private slots:
     void startOverKeepsTheDiskCount();
     void tabFollowsTheFocusOrder();
     void iconIsThePictureThePackageInstalls();
+    void contextMenusKeepTheirFontUnderTheWindowsDefault(); // last: it prepares the application
 };
 
 void TestWindow::opensOnThreeDisksOnTheLeftPeg()
@@ -334,6 +336,26 @@ void TestWindow::iconIsThePictureThePackageInstalls()
                 QCOMPARE(QColor(shown.pixel(x, y)).name(QColor::HexArgb),
                          QColor(installed.pixel(x, y)).name(QColor::HexArgb));
         }
+    }
+}
+
+// The window's font becomes Qt's default, for start-up's sake; the menus Qt
+// opens on the counter and the instructions must not turn Times New Roman.
+void TestWindow::contextMenusKeepTheirFontUnderTheWindowsDefault()
+{
+    const QFont menuFont = QApplication::font("QMenu");
+    prepareApplication(*qApp);
+    QCOMPARE(QApplication::font().family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(QApplication::font().pointSize(), 12);
+
+    Form1 form;
+    const std::unique_ptr<QMenu> textMenu(form.Text1()->createStandardContextMenu());
+    const std::unique_ptr<QMenu> counterMenu(
+        form.findChild<QLineEdit *>()->createStandardContextMenu());
+    for (QMenu *menu : {textMenu.get(), counterMenu.get()}) {
+        menu->ensurePolished(); // as when it opens: Qt settles its font then
+        QCOMPARE(menu->font().family(), menuFont.family());
+        QCOMPARE(menu->font().pointSizeF(), menuFont.pointSizeF());
     }
 }
 

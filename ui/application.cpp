@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/application.h"
+#include "ui/design.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -35,6 +37,14 @@ void prepareApplication(QApplication &app)
     // disk-count buttons and shade the frames otherwise.
     app.setPalette(app.style()->standardPalette());
     app.setWindowIcon(programIcon());
+    // The window's font is Qt's default too: a line edit lays out its empty
+    // text in the default font before it takes the window's, so any other
+    // default is found and loaded for nothing (2.8 million instructions, 3.5 %
+    // of those to the first frame). Context menus are windows of their own,
+    // which inherit no font, and keep the one they had.
+    const QFont menuFont = QApplication::font("QMenu");
+    QApplication::setFont(Design::windowFont());
+    QApplication::setFont(menuFont, "QMenu");
     // Ties the window to its launcher on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("bg.informatika.towers"));
 }

@@ -8,8 +8,7 @@ class QIcon;
 
 // What every run of the window needs from the application: one style and one
 // palette on every desktop, so that the painted button faces and option colours
-// look the same,
-// and the program's icon.
+// look the same, the window's font as the default, and the program's icon.
 void prepareApplication(QApplication &app);
 
 // The program's icon at 32, 48 and 128 pixels.

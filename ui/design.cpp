@@ -6,7 +6,14 @@
 #include "demo/solutions.h"
 #include "ui/controls.h"
 
+#include <QFont>
+
 namespace Design {
+
+QFont windowFont()
+{
+    return QFont(QStringLiteral("Times New Roman"), 12);
+}
 
 std::array<ListControl, 6> initialBoardStore()
 {

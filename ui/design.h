@@ -13,6 +13,7 @@
 #include <array>
 
 class ListControl;
+class QFont;
 
 namespace Design {
 
@@ -70,6 +71,9 @@ inline constexpr int diskTop(int disk)
 inline constexpr int InitiallyVisibleDisks = 3;
 
 inline constexpr int TimerInterval = 2000; // milliseconds
+
+// Times New Roman, 12 points: the window's font, which every control inherits.
+QFont windowFont();
 
 // List1(0)..List1(5) as the window is created; start-up overwrites the first four.
 std::array<ListControl, 6> initialBoardStore();

@@ -49,7 +49,7 @@ Form1::Form1(QWidget *parent)
     setFixedSize(pixelRect(Design::ClientArea).size());
     paint(this, QPalette::Window, Design::FormColour);
     setAutoFillBackground(true);
-    setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    setFont(Design::windowFont());
 
     createTopRow();
     createDiskCountChooser();
