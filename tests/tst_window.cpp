@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include <memory>
+
 class TestWindow : public QObject
 {
     Q_OBJECT
