@@ -95,7 +95,8 @@ public:
     {
         form.setRandomDraw([this] { return double(random() >> 11) * 0x1.0p-53; });
         form.show();
-        QApplication::setActiveWindow(&form);
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
     }
     ~Replay()
     {

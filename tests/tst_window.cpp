@@ -302,8 +302,8 @@ void TestWindow::tabFollowsTheFocusOrder()
 {
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QApplication::setActiveWindow(&form);
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), form.Text1());
 
     auto tabThrough = [](const QList<QWidget *> &expected) {
