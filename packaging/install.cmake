@@ -11,7 +11,23 @@ install(TARGETS towers RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/towers\")")
 install(FILES ${packaging}/${APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${packaging}/${APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# AppStream 1.0 names the developer in <developer> and calls the older
+# <developer_name> deprecated; Debian 12's AppStream 0.16 knows only the older
+# one. The metainfo takes the form that the AppStream beside the build knows,
+# and the older one where there is none to ask, as every version reads it.
+find_program(APPSTREAMCLI appstreamcli)
+set(TOWERS_METAINFO_DEVELOPER "<developer_name>The Towers project</developer_name>")
+if(APPSTREAMCLI)
+  execute_process(COMMAND ${APPSTREAMCLI} --version OUTPUT_VARIABLE appstream_version)
+  string(REGEX MATCH "[0-9]+\\.[0-9.]+" appstream_version "${appstream_version}")
+  if(appstream_version VERSION_GREATER_EQUAL 1.0)
+    set(TOWERS_METAINFO_DEVELOPER
+        "<developer id=\"bg.informatika\">\n    <name>The Towers project</name>\n  </developer>")
+  endif()
+endif()
+set(METAINFO ${CMAKE_CURRENT_BINARY_DIR}/${APP_ID}.metainfo.xml)
+configure_file(${packaging}/${APP_ID}.metainfo.xml.in ${METAINFO} @ONLY)
+install(FILES ${METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 32 48 128)
   install(FILES ${packaging}/icons/${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

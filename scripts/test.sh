@@ -4,15 +4,15 @@
 #
 # Installs what is missing, builds, and runs every test: once in the ordinary
 # build, once more built with AddressSanitizer and UndefinedBehaviorSanitizer,
-# and once cross-built for Windows, under Wine.
+# once cross-built for Windows, under Wine, and, on Debian 12, the ordinary
+# build's suite once more on Debian 13, in a root of ours (debian13.sh).
 set -eu
 cd "$(dirname "$0")/.."
-scripts/deps.sh test
-CMAKE_ARGS="-DBUILD_TESTING=ON -DTOWERS_BENCHMARKS=ON" scripts/build.sh
-(cd build && ctest --output-on-failure -j "$(nproc)")
-BUILD_DIR=build-sanitize \
-    CMAKE_ARGS="-DTOWERS_SANITIZE=ON -DTOWERS_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug" scripts/build.sh
-(cd build-sanitize && ctest --output-on-failure -j "$(nproc)")
+scripts/linux-tests.sh
+BUILD_DIR=build-sanitize CMAKE_ARGS="-DTOWERS_SANITIZE=ON -DTOWERS_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug" \
+    scripts/linux-tests.sh
 scripts/windows.sh
-cd build-windows
-ctest --output-on-failure -j "$(nproc)"
+(cd build-windows && ctest --output-on-failure -j "$(nproc)")
+if [ "$(. /etc/os-release && echo "$VERSION_CODENAME")" != trixie ]; then
+    scripts/debian13.sh env BUILD_DIR=build-debian13 scripts/linux-tests.sh
+fi

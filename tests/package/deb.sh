@@ -31,14 +31,24 @@ expect "a maintainer with a name and a mail address" \
     sh -c "dpkg-deb -f '$deb' Maintainer | grep -q -E '^[^<]+ <[^@ ]+@[^@ ]+\.[a-z]+>\$'"
 expect "a synopsis, not the package's name, as the description's first line" \
     sh -c "dpkg-deb -f '$deb' Description | head -n 1 | grep -q -v -i '^towers'"
-# lintian as a distribution runs it: it must report nothing, not even an
-# information.
-lintian_report=$(lintian --fail-on error,warning --display-info "$deb" 2>&1 | grep -v 'running with root privileges' || true)
-expect "lintian reports nothing" [ -z "$lintian_report" ]
-[ -z "$lintian_report" ] || printf '%s\n' "$lintian_report"
-
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
+
+# lintian as a distribution runs it: it must report nothing, not even an
+# information. One exception: lintian fails a package on any finding of
+# AppStream's validate-tree, and AppStream 1.0 (Debian 13) warns that the
+# project has no homepage, which it has not and will not invent. Its tag is
+# allowed where that warning is validate-tree's one finding.
+tree_findings=$(appstreamcli validate-tree --no-net --no-color "$root" 2>&1 | grep -E '^ *[EWIP]: ' || true)
+allowed='^$'
+if [ -n "$tree_findings" ] &&
+    ! printf '%s\n' "$tree_findings" | grep -q -v -E '^ *W: [^ ]+: url-homepage-missing$'; then
+    allowed='^W: towers: appstream-metadata-validation-failed '
+fi
+lintian_report=$(lintian --fail-on error,warning --display-info "$deb" 2>&1 |
+    grep -v -e 'running with root privileges' | grep -v -E "$allowed" || true)
+expect "lintian reports nothing" [ -z "$lintian_report" ]
+[ -z "$lintian_report" ] || printf '%s\n' "$lintian_report"
 for path in usr/bin/towers usr/share/applications/bg.informatika.towers.desktop \
     usr/share/metainfo/bg.informatika.towers.metainfo.xml \
     usr/share/icons/hicolor/32x32/apps/bg.informatika.towers.png \
