@@ -9,11 +9,15 @@
 set -eu
 here="$(cd "$(dirname "$0")/.." && pwd)"
 toolchain="$here/cmake/mingw-w64-x86_64.cmake"
-patch="$here/packaging/windows/qt-directwrite-without-direct2d.patch"
 
-# The host's Qt tools (moc, rcc, uic) serve the cross build, so the target Qt
-# is the host's version, from the same source package.
+# The host's Qt tools (moc, rcc, uic) serve the cross build, and Qt takes them
+# only from the same version: so the target Qt is the host's version, from the
+# same source package, and Debian 12 and 13 each build their own (6.4, 6.8).
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+# Our one change to Qt, worded for each Qt version's source.
+minor=$(echo "$version" | sed -E 's/^([0-9]+\.[0-9]+).*/\1/')
+patch="$here/packaging/windows/qt$minor-directwrite-without-direct2d.patch"
+[ -f "$patch" ] || { echo "no patch for Qt $minor in packaging/windows/" >&2; exit 1; }
 
 # Only what the program and its tests use: Core, Gui, Widgets and Test, the
 # Windows and offscreen platforms, the Fusion style. No drawing tablet (its
