@@ -8,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    preferXOnWaylandDesktops();
     QApplication app(argc, argv);
     prepareApplication(app);
     Form1 form;

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Towers project
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Installs the Debian 12 packages that building and running (deps.sh run),
+# Installs the Debian packages that building and running (deps.sh run),
 # building the .deb (deps.sh package), building and testing (deps.sh test) or
 # cross-building for Windows and testing under Wine (deps.sh windows) need,
 # when any is missing. As root it runs apt-get; otherwise it prints the
@@ -13,7 +13,8 @@ build="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2"
 display="xvfb xauth xdotool imagemagick"
 package="dpkg-dev file"
 windows="ninja-build dpkg-dev g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine64 wine python3-fonttools"
-tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev desktop-file-utils appstream lintian reuse git"
+tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev desktop-file-utils appstream lintian reuse git
+ weston xwayland qt6-wayland"
 
 case "${1:-test}" in
 run) packages="$build $display" ;;

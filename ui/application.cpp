@@ -13,6 +13,13 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+void preferXOnWaylandDesktops()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")
+        && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland"); // Wayland still, should X fail
+}
+
 QIcon programIcon()
 {
     // The pictures the package installs into the icon theme, built in as

@@ -6,6 +6,14 @@
 class QApplication;
 class QIcon;
 
+// Before the application exists: on a Wayland desktop that also runs X
+// (XWayland, as GNOME and KDE do), the program talks X, unless the user chose
+// a platform. The desktop then draws the window's frame from the hints it
+// reads there, fixed size and close button only, and shows the icon, as on
+// an X desktop; as a Wayland client Qt would draw a frame of its own, with
+// minimise and maximise buttons and no icon.
+void preferXOnWaylandDesktops();
+
 // What every run of the window needs from the application: one style and one
 // palette on every desktop, so that the painted button faces and option colours
 // look the same, the window's font as the default, and the program's icon.

@@ -201,3 +201,26 @@ case_close_during_demo() {
     close_and_expect_clean_exit
     finish
 }
+
+# On a Wayland desktop with XWayland (wayland.sh), the program is an X client:
+# the desktop draws its frame from the same hints as on X. What the pupil sees
+# is the compositor's picture, kept as wayland-desktop.png beside the test.
+case_wayland() {
+    start_program
+    check "an X client of the desktop's XWayland" [ -n "$FORM_WINDOW" ]
+    check "title" [ "$(xdotool getwindowname "$FORM_WINDOW")" = "$TITLE" ]
+    check "fixed size, close button only, an icon" window_rules
+    check "client area 670 x 424" [ "$WINDOW_WIDTH" -eq 670 -a "$WINDOW_HEIGHT" -eq 424 ]
+    (cd "$WORK" && weston-screenshooter >/dev/null 2>&1)
+    desktop=$(ls "$WORK"/wayland-screenshot*.png 2>/dev/null | head -n 1)
+    check "a screenshot of the desktop" [ -n "$desktop" ]
+    if [ -n "$desktop" ]; then
+        cp "$desktop" wayland-desktop.png
+        # The window's background, less the controls on it: its pixels on the
+        # desktop show that the compositor draws the window whole.
+        blue=$(convert "$desktop" -fill black +opaque "rgb($FORM_BLUE)" -fill white -opaque "rgb($FORM_BLUE)" \
+            -format '%[fx:int(mean*w*h)]' info:)
+        check "the window on the desktop ($blue background pixels)" [ "$blue" -gt 100000 ]
+    fi
+    finish
+}

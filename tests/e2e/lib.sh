@@ -12,8 +12,9 @@ set -eu
 TITLE="Информатика - търсене с връщане назад"
 SCALE=${SCALE:-1}
 # The Windows build runs under Wine on the same display, through its own
-# platform plugin; TOWERS_LAUNCHER names the Wine loader then.
-QPA=${TOWERS_QPA:-xcb}
+# platform plugin; TOWERS_LAUNCHER names the Wine loader then. An empty
+# TOWERS_QPA leaves the choice to the program, as a desktop's launcher does.
+QPA=${TOWERS_QPA-xcb}
 WORK=$(mktemp -d)
 SHOT=$WORK/shot.png
 LOG=$WORK/program.log
