@@ -3,6 +3,12 @@
 
 #include "formtest.h"
 
+#include "demo/demo.h"
+
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QLabel>
@@ -22,6 +28,71 @@ QString nameOf(QWidget *widget)
     return accessible(widget)->text(QAccessible::Name);
 }
 
+QString descriptionOf(QWidget *widget)
+{
+    return accessible(widget)->text(QAccessible::Description);
+}
+
+// Where the pegs' and the visible disks' descriptions say the disks stand.
+QStringList boardAsSpoken(const Form1 &form)
+{
+    QStringList spoken;
+    for (int p = 0; p < Controls::PegCount; ++p)
+        spoken << descriptionOf(form.Picture1(p));
+    for (int d = 0; d < Controls::DiskCount; ++d) {
+        if (form.Picture2(d)->isVisibleTo(&form))
+            spoken << descriptionOf(form.Picture2(d));
+    }
+    return spoken;
+}
+
+const QString left = QStringLiteral("На левия стълб, най-отгоре");
+const QString leftBelow = QStringLiteral("На левия стълб, под по-малък диск");
+const QString middle = QStringLiteral("На средния стълб, най-отгоре");
+const QString right = QStringLiteral("На десния стълб, най-отгоре");
+const QString none = QStringLiteral("Няма дискове");
+
+// Records the accessibility events the window raises, as a screen reader
+// would receive them, through Qt's test hook; only on a platform that has
+// accessibility at all (not the offscreen one).
+class EventRecorder
+{
+public:
+    EventRecorder()
+    {
+        QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        if (!platform)
+            return;
+        platform->setActive(true);
+        recorder = this;
+        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            recorder->events.append({event->object(), event->type()});
+        });
+    }
+    ~EventRecorder()
+    {
+        QAccessible::installUpdateHandler(nullptr);
+        recorder = nullptr;
+    }
+    bool works() const { return recorder == this; }
+
+    // The objects of one kind of event, in order, and forgets them all.
+    QList<QObject *> take(QAccessible::Event type)
+    {
+        QList<QObject *> objects;
+        for (const auto &[object, eventType] : std::as_const(events)) {
+            if (eventType == type && !objects.contains(object))
+                objects << object;
+        }
+        events.clear();
+        return objects;
+    }
+
+private:
+    static inline EventRecorder *recorder = nullptr;
+    QList<QPair<QObject *, QAccessible::Event>> events;
+};
+
 } // namespace
 
 class TestAccessibility : public QObject
@@ -30,6 +101,9 @@ class TestAccessibility : public QObject
 private slots:
     void everyVisibleControlHasABulgarianName();
     void greyedDiskCountButtonsReportThemselvesDisabled();
+    void windowIsAWindowAndPicturesAreImages();
+    void descriptionsFollowTheGame();
+    void changedDescriptionsAreAnnounced();
 };
 
 void TestAccessibility::everyVisibleControlHasABulgarianName()
@@ -74,6 +148,94 @@ void TestAccessibility::greyedDiskCountButtonsReportThemselvesDisabled()
     QVERIFY(accessible(form.Option1(2))->state().checked);
     click(form.Option1(9));
     QVERIFY(accessible(form.Command1(2))->state().disabled);
+}
+
+void TestAccessibility::windowIsAWindowAndPicturesAreImages()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(accessible(&form)->role(), QAccessible::Window);
+    QCOMPARE(nameOf(&form), form.windowTitle());
+    QCOMPARE(accessible(form.Picture1(1))->role(), QAccessible::Graphic);
+    QCOMPARE(accessible(form.Picture2(0))->role(), QAccessible::Graphic);
+    // The board's hidden disks say nothing, and say that they are hidden.
+    QVERIFY(accessible(form.Picture2(3))->state().invisible);
+    QCOMPARE(descriptionOf(form.Picture2(3)), QString());
+    QVERIFY(!accessible(form.Picture2(2))->state().invisible);
+}
+
+void TestAccessibility::descriptionsFollowTheGame()
+{
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QStringList start{QStringLiteral("3 диска"), none, none, left, leftBelow, leftBelow};
+    QCOMPARE(boardAsSpoken(form), start);
+
+    dragDiskToPeg(form, 0, 2);
+    dragDiskToPeg(form, 1, 1);
+    QCOMPARE(boardAsSpoken(form), (QStringList{QStringLiteral("1 диск"), QStringLiteral("1 диск"),
+                                               QStringLiteral("1 диск"), right, middle, left}));
+    dragDiskToPeg(form, 2, 1); // refused: nothing changes
+    QCOMPARE(descriptionOf(form.Picture2(2)), left);
+
+    click(form.Command1(2));
+    click(form.Command1(2)); // the second press shows the position after the first move
+    QCOMPARE(boardAsSpoken(form), (QStringList{QStringLiteral("2 диска"), none,
+                                               QStringLiteral("1 диск"), right, left, leftBelow}));
+    click(form.Command1(0));
+    QCOMPARE(boardAsSpoken(form), start);
+
+    click(form.Option1(4)); // five disks
+    QCOMPARE(descriptionOf(form.Picture1(0)), QStringLiteral("5 диска"));
+    QCOMPARE(descriptionOf(form.Picture2(4)), leftBelow);
+
+    form.setRandomDraw([] { return 0.0; }); // a demonstration with three disks
+    click(form.Command1(1));
+    QCOMPARE(boardAsSpoken(form), start);
+    Timer1_Timer(form); // its first move: disk 0 to the right peg
+    QCOMPARE(descriptionOf(form.Picture2(0)), right);
+    QCOMPARE(descriptionOf(form.Picture2(1)), left);
+    QCOMPARE(descriptionOf(form.Picture1(2)), QStringLiteral("1 диск"));
+}
+
+void TestAccessibility::changedDescriptionsAreAnnounced()
+{
+    EventRecorder recorder;
+    if (!recorder.works())
+        QSKIP("this platform has no accessibility to raise events on (offscreen)");
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    recorder.take(QAccessible::DescriptionChanged);
+
+    // One move: the disk moved, the disk now on top of the left peg, and the
+    // two pegs; not the disk below, nor the empty peg.
+    dragDiskToPeg(form, 0, 2);
+    QCOMPARE(recorder.take(QAccessible::DescriptionChanged),
+             (QList<QObject *>{form.Picture1(0), form.Picture1(2), form.Picture2(0), form.Picture2(1)}));
+    click(form.Command1(2)); // the counter goes down, nothing moves
+    QCOMPARE(recorder.take(QAccessible::DescriptionChanged), QList<QObject *>{});
+    click(form.Command1(2));
+    QCOMPARE(recorder.take(QAccessible::DescriptionChanged),
+             (QList<QObject *>{form.Picture1(0), form.Picture1(2), form.Picture2(0), form.Picture2(1)}));
+
+    // A demonstration tick comes from the window's own timer.
+    form.setRandomDraw([] { return 0.0; });
+    click(form.Command1(1));
+    recorder.take(QAccessible::DescriptionChanged);
+    QTRY_COMPARE_WITH_TIMEOUT(descriptionOf(form.Picture2(0)), right, 3000);
+    QCOMPARE(recorder.take(QAccessible::DescriptionChanged),
+             (QList<QObject *>{form.Picture1(0), form.Picture1(2), form.Picture2(0), form.Picture2(1)}));
+
+    // The counter still says that its text changed: from empty to "1", then to "2".
+    click(form.Command1(0));
+    recorder.take(QAccessible::TextInserted);
+    dragDiskToPeg(form, 0, 1);
+    QVERIFY(recorder.take(QAccessible::TextInserted).contains(form.Text2()));
+    dragDiskToPeg(form, 0, 2);
+    QVERIFY(recorder.take(QAccessible::TextUpdated).contains(form.Text2()));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -5,6 +5,7 @@
 
 #include "board/board.h"
 #include "demo/demo.h"
+#include "ui/accessibility.h"
 #include "ui/commandbutton.h"
 #include "ui/design.h"
 #include "ui/diskdrag.h"
@@ -56,11 +57,16 @@ Form1::Form1(QWidget *parent)
     createBoard();
     createInstructions();
     setFocusOrder();
+    describeBoard(*this);
 
     timer.setInterval(Design::TimerInterval);
-    connect(&timer, &QTimer::timeout, this, [this] { Timer1_Timer(*this); });
+    connect(&timer, &QTimer::timeout, this, [this] {
+        Timer1_Timer(*this);
+        announceBoardChanges(*this);
+    });
 
     Form_Load(*this);
+    announceBoardChanges(*this);
 }
 
 Form1::~Form1() = default;
@@ -72,7 +78,10 @@ void Form1::createTopRow()
     for (int i = 0; i < 3; ++i) {
         auto *button = new CommandButton(captions[i], Design::CommandColours[i], this);
         button->setGeometry(pixelRect(Design::CommandBoxes[i]));
-        connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(*this, i); });
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            Command1_Click(*this, i);
+            announceBoardChanges(*this);
+        });
         commands[i] = button;
     }
 
@@ -104,8 +113,10 @@ void Form1::createDiskCountChooser()
         paint(option, QPalette::Button, Design::DiskColours[i]);
         option->setEnabled(i >= Design::FirstChoosableOption);
         connect(option, &QRadioButton::toggled, this, [this, i](bool selected) {
-            if (selected)
+            if (selected) {
                 Option1_Click(*this, i);
+                announceBoardChanges(*this);
+            }
         });
         options[i] = option;
     }
@@ -130,6 +141,7 @@ void Form1::createBoard()
 
     drag = new DiskDrag(this, pegs, [this](int peg, int disk, int x, int y) {
         Picture1_DragDrop(*this, peg, disk, x, y);
+        announceBoardChanges(*this);
     });
     for (int d = 0; d < DiskCount; ++d) {
         connect(disks[d], &Picture::leftPressed, this,

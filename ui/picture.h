@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class Picture : public QWidget
 {
     Q_OBJECT
@@ -23,6 +25,12 @@ public:
 
     QString tag;
 
+    // What a screen reader says of where the disks stand, as the window
+    // describes it; and whether that changed since it was last announced.
+    void setDescriber(std::function<QString()> describe) { describer = std::move(describe); }
+    QString description() const { return describer ? describer() : QString(); }
+    bool takeDescriptionChange();
+
 signals:
     // The left button went down on this picture; disks start a drag on it.
     void leftPressed(QPointF globalPosition);
@@ -34,6 +42,8 @@ protected:
 private:
     void place();
 
+    std::function<QString()> describer;
+    QString announced;
     QColor colour;
     int twipsLeft, twipsTop, twipsWidth, twipsHeight;
 };

@@ -81,4 +81,19 @@ QString diskCountChooserName()
     return QStringLiteral("Брой дискове");
 }
 
+QString diskPlace(int peg, bool onTop)
+{
+    static const char16_t *const pegs[] = {u"левия", u"средния", u"десния"};
+    return QStringLiteral("На %1 стълб, %2")
+        .arg(QString::fromUtf16(pegs[peg]),
+             onTop ? QStringLiteral("най-отгоре") : QStringLiteral("под по-малък диск"));
+}
+
+QString pegLoad(int disks)
+{
+    if (disks == 0)
+        return QStringLiteral("Няма дискове");
+    return disks == 1 ? QStringLiteral("1 диск") : QStringLiteral("%1 диска").arg(disks);
+}
+
 } // namespace Texts

@@ -21,4 +21,8 @@ QString diskName(int disk);
 QString counterName();
 QString instructionsName();
 QString diskCountChooserName();
+
+// Where the disks stand, as a screen reader says it of a disk and of a peg.
+QString diskPlace(int peg, bool onTop);
+QString pegLoad(int disks);
 } // namespace Texts
