@@ -14,7 +14,7 @@ display="xvfb xauth xdotool imagemagick"
 package="dpkg-dev file"
 windows="ninja-build dpkg-dev g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine64 wine python3-fonttools"
 tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev desktop-file-utils appstream lintian reuse git
- weston xwayland qt6-wayland qt6-base-private-dev"
+ weston xwayland qt6-wayland qt6-base-private-dev dbus-daemon at-spi2-core python3-pyatspi"
 
 case "${1:-test}" in
 run) packages="$build $display" ;;

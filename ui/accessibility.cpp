@@ -39,6 +39,11 @@ QAccessibleInterface *boardAccessible(const QString &className, QObject *object)
     return nullptr;
 }
 
+// Installed as the program starts, before any widget exists: Qt keeps the
+// interface it first made for a widget, and a screen reader asks as soon as
+// the controls are created and named.
+const bool boardAccessibleInstalled = (QAccessible::installFactory(boardAccessible), true);
+
 // The peg a visible disk stands on, from the disk-to-peg table; -1 for a hidden disk.
 int pegOf(const Form1 &form, int disk)
 {
@@ -71,8 +76,6 @@ QString pegDescription(const Form1 &form, int peg)
 
 void describeBoard(Form1 &form)
 {
-    static const bool installed = (QAccessible::installFactory(boardAccessible), true);
-    Q_UNUSED(installed);
     for (int p = 0; p < Controls::PegCount; ++p)
         form.Picture1(p)->setDescriber([&form, p] { return pegDescription(form, p); });
     for (int d = 0; d < Controls::DiskCount; ++d)
@@ -81,6 +84,7 @@ void describeBoard(Form1 &form)
 
 void announceBoardChanges(Form1 &form)
 {
+    // Qt delivers no event while no screen reader listens: nothing to compare.
     if (!QAccessible::isActive())
         return;
     QList<Picture *> pictures;

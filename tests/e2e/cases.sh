@@ -224,3 +224,28 @@ case_wayland() {
     fi
     finish
 }
+
+# What a screen reader reads through AT-SPI (screen-reader.sh): the window as
+# a frame named by its title, and the disks saying where they stand, after
+# two moves.
+accessible_tree() { "$(dirname "$0")/accessible-tree.py" "$(basename "$PROGRAM" .exe)" >"$WORK/tree" 2>&1; }
+in_tree() { # a line, as accessible-tree.py prints it, without its indent
+    grep -q -x -F "$1" "$WORK/tree" || { echo "  not in the tree: $1"; cat "$WORK/tree"; return 1; }
+}
+case_screen_reader() {
+    start_program
+    for _ in $(seq 50); do accessible_tree && break; sleep 0.1; done
+    check "the window, a frame named by its title" in_tree "frame | $TITLE |  | showing"
+    move_disk 0 0 2
+    move_disk 1 0 1
+    accessible_tree
+    cp "$WORK/tree" accessible-tree.txt # what a screen reader reads, kept beside the test
+    sed 's/^ *//' "$WORK/tree" >"$WORK/flat" && mv "$WORK/flat" "$WORK/tree"
+    check "disk 1 on the right peg" in_tree "image | Диск 1, тъмночервен | На десния стълб, най-отгоре | showing"
+    check "disk 2 on the middle peg" in_tree "image | Диск 2, оранжев | На средния стълб, най-отгоре | showing"
+    check "disk 3 alone on the left peg" in_tree "image | Диск 3, тъмножълт | На левия стълб, най-отгоре | showing"
+    check "the right peg holds one disk" in_tree "image | Десен стълб | 1 диск | showing"
+    check "disk 4 hidden and silent" in_tree "image | Диск 4, зелен |  | hidden"
+    check "the counter" grep -q "Брояч на ходовете" "$WORK/tree"
+    finish
+}

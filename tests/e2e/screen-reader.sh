@@ -1,0 +1,13 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# One end-to-end case with the accessibility bus a screen reader listens on:
+# a private D-Bus session, AT-SPI's bus in it, and Qt's bridge to it switched
+# on as a running screen reader would switch it on.
+#   screen-reader.sh PROGRAM CASE
+set -eu
+exec dbus-run-session -- sh -c '
+    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$(dirname "$0")/run.sh" "$1" none "$2" 1
+' "$0" "$1" "$2"
