@@ -5,15 +5,15 @@
 
 // What a screen reader is told of the window beyond the controls' own words:
 // the window is a window (a frame to AT-SPI, a window to UI Automation), and
-// the pegs and disks are pictures that say where the disks stand. Qt gives a
-// plain widget the role of a meaningless container.
+// the pegs and disks are images that say where the disks stand. Qt would give
+// a plain widget the role of a meaningless container. The roles hold from the
+// program's start on.
 
 class Form1;
 
-// Gives the window's pictures these roles, and each peg and visible disk a
-// description read from the board store whenever a screen reader asks: on
-// which peg a disk stands and whether it is the top one, how many disks a
-// peg holds.
+// Gives each peg and visible disk a description read from the board store
+// whenever a screen reader asks: on which peg a disk stands and whether it is
+// the top one, how many disks a peg holds.
 void describeBoard(Form1 &form);
 
 // After each handled event: tells a listening screen reader which pegs and
