@@ -36,36 +36,13 @@ if [ -f "$prefix/.complete" ]; then
     exit 0
 fi
 
-# Debian's source for the very version installed, from the archive and suite
-# apt already uses for it: a deb-src twin of that entry, in a list of our own.
-if ! apt-get source --print-uris "qt6-base=$version" >/dev/null 2>&1; then
-    origin=$(apt-cache policy qt6-base-dev | awk -v v="$version" '
-        $1 == "***" || $1 == v { found = 1; next }
-        found && $1 ~ /^[0-9]+$/ && $2 ~ /^[a-z]+:\/\// { print $2, $3; exit }')
-    uri=${origin% *}
-    suite=${origin#* }
-    suite=${suite%/*}
-    [ -n "$uri" ] && [ -n "$suite" ] || { echo "no apt source found for qt6-base $version" >&2; exit 1; }
-    cat >/etc/apt/sources.list.d/towers-qt-source.sources <<EOF
-Types: deb-src
-URIs: $uri
-Suites: $suite
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
-    apt-get update >&2
-fi
-
 work=$(mktemp -d "${TMPDIR:-/tmp}/towers-qt.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-cd "$work"
-# dpkg-source applies Debian's own patches as it unpacks.
-apt-get source --download-only "qt6-base=$version" >&2
-dpkg-source -x --no-check qt6-base_*.dsc source >&2
-patch -d source -p1 <"$patch" >&2
+"$here/scripts/qt-source.sh" "$work"
+patch -d "$work/source" -p1 <"$patch" >&2
 
-mkdir build
-cd build
+mkdir "$work/build"
+cd "$work/build"
 started=$(date +%s)
 # shellcheck disable=SC2086 # the options are words
 ../source/configure -prefix "$prefix" $options -- -G Ninja \
