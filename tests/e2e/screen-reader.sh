@@ -8,6 +8,12 @@
 #   screen-reader.sh PROGRAM CASE
 set -eu
 exec dbus-run-session -- sh -c '
+    # Qt looks for AT-SPI'"'"'s bus once, as it starts: the bus must be there.
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    for _ in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true" && break
+        sleep 0.1
+    done
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$(dirname "$0")/run.sh" "$1" none "$2" 1
 ' "$0" "$1" "$2"
