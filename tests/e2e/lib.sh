@@ -67,7 +67,14 @@ start_program() {
         fi
         sleep 0.1
     done
-    [ -n "$geometry" ] || { echo "no single window titled $TITLE: $windows"; exit 1; }
+    if [ -z "$geometry" ]; then
+        echo "no single window titled $TITLE: $windows"
+        kill -0 "$program_pid" 2>/dev/null && echo "the program is still running" || echo "the program has ended"
+        echo "its output:"
+        cat "$LOG"
+        echo "the display's windows: $(xdotool search --name '.' 2>&1 | wc -l), on $DISPLAY"
+        exit 1
+    fi
     FORM_WINDOW=$windows
     eval "$geometry"
     ORIGIN_X=$X
