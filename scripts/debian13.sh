@@ -37,7 +37,7 @@ make_root() {
     rm -rf --one-file-system "$part"
     started=$(date +%s)
     # In a mount namespace of its own, nothing debootstrap mounts outlives it.
-    unshare --mount -- debootstrap --variant=minbase --include=ca-certificates \
+    unshare --mount --propagation "$propagation" -- debootstrap --variant=minbase --include=ca-certificates \
         "$suite" "$part" "$mirror" >&2
     {
         echo "Types: deb"
@@ -67,6 +67,12 @@ make_root() {
     echo "Made the Debian 13 root in $root in $(( $(date +%s) - started )) s" >&2
 }
 
+# unshare makes the new namespace's mounts private, which it cannot do where
+# / is no mount point, inside a chroot (a fresh-root check): whoever made that
+# chroot made its mounts private already, so they are left as they are.
+propagation=private
+mountpoint -q / || propagation=unchanged
+
 mkdir -p "$cache"
 exec 9>"$cache/debian13-root.lock"
 flock 9
@@ -75,7 +81,7 @@ flock -u 9
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 
 # Process 1 of the new namespaces mounts what a system needs, then enters.
-exec unshare --mount --pid --fork --kill-child -- sh -c '
+exec unshare --mount --propagation "$propagation" --pid --fork --kill-child -- sh -c '
     root=$1
     project=$2
     shift 2

@@ -14,10 +14,6 @@ toolchain="$here/cmake/mingw-w64-x86_64.cmake"
 # only from the same version: so the target Qt is the host's version, from the
 # same source package, and Debian 12 and 13 each build their own (6.4, 6.8).
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
-# Our one change to Qt, worded for each Qt version's source.
-minor=$(echo "$version" | sed -E 's/^([0-9]+\.[0-9]+).*/\1/')
-patch="$here/packaging/windows/qt$minor-directwrite-without-direct2d.patch"
-[ -f "$patch" ] || { echo "no patch for Qt $minor in packaging/windows/" >&2; exit 1; }
 
 # Only what the program and its tests use: Core, Gui, Widgets and Test, the
 # Windows and offscreen platforms, the Fusion style. No drawing tablet (its
@@ -27,6 +23,17 @@ options="-xplatform win32-g++ -qt-host-path /usr -release -static -static-runtim
  -no-feature-network -no-feature-xml -no-feature-concurrent -no-feature-printsupport
  -no-feature-tabletevent -no-feature-direct2d -no-feature-style-windowsvista
  -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype -qt-doubleconversion"
+
+# Without Direct2D, Qt 6.4's Windows platform still asks for the DirectWrite
+# font database, which is built only with Direct2D: our patch gives it the GDI
+# one. Qt 6.8 no longer builds DirectWrite without Direct2D at all (its font
+# file loader is left undefined), so there DirectWrite is left out, and the
+# program keeps the GDI font database it has with 6.4.
+patch=/dev/null
+case "$version" in
+6.4.*) patch="$here/packaging/windows/qt6.4-directwrite-without-direct2d.patch" ;;
+*) options="$options -no-feature-directwrite" ;;
+esac
 
 key=$( (echo "$version $options"; cat "$patch") | sha256sum | cut -c1-12)
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/towers"
@@ -39,7 +46,7 @@ fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/towers-qt.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 "$here/scripts/qt-source.sh" "$work"
-patch -d "$work/source" -p1 <"$patch" >&2
+[ "$patch" = /dev/null ] || patch -d "$work/source" -p1 <"$patch" >&2
 
 mkdir "$work/build"
 cd "$work/build"
