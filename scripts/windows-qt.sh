@@ -17,22 +17,23 @@ version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 
 # Only what the program and its tests use: Core, Gui, Widgets and Test, the
 # Windows and offscreen platforms, the Fusion style. No drawing tablet (its
-# header is not in Debian's source), no Direct2D, OpenGL, SQL, network or XML.
+# header is not in Debian's source), no OpenGL, SQL, network or XML.
 options="-xplatform win32-g++ -qt-host-path /usr -release -static -static-runtime
  -nomake tests -nomake examples -no-opengl -no-dbus -no-feature-sql
  -no-feature-network -no-feature-xml -no-feature-concurrent -no-feature-printsupport
- -no-feature-tabletevent -no-feature-direct2d -no-feature-style-windowsvista
+ -no-feature-tabletevent -no-feature-style-windowsvista
  -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype -qt-doubleconversion"
 
 # Without Direct2D, Qt 6.4's Windows platform still asks for the DirectWrite
 # font database, which is built only with Direct2D: our patch gives it the GDI
-# one. Qt 6.8 no longer builds DirectWrite without Direct2D at all (its font
-# file loader is left undefined), so there DirectWrite is left out, and the
-# program keeps the GDI font database it has with 6.4.
+# one. Qt 6.8's Windows font databases build neither without Direct2D (its
+# DirectWrite font file loader is then left undefined) nor without DirectWrite
+# (the GDI one still names DirectWrite's types): 6.8 keeps Direct2D, Qt's own
+# default, and with it DirectWrite as its default font database.
 patch=/dev/null
 case "$version" in
-6.4.*) patch="$here/packaging/windows/qt6.4-directwrite-without-direct2d.patch" ;;
-*) options="$options -no-feature-directwrite" ;;
+6.4.*) patch="$here/packaging/windows/qt6.4-directwrite-without-direct2d.patch"
+    options="$options -no-feature-direct2d" ;;
 esac
 
 key=$( (echo "$version $options"; cat "$patch") | sha256sum | cut -c1-12)
