@@ -70,7 +70,7 @@ for page in man1/towers.1.gz:'towers +- +three-peg' bg/man1/towers.1.gz:'towers 
 done
 
 # The installed program opens its window, with the title and an icon.
-started=$(XDG_DATA_DIRS="$root/usr/share:/usr/share" xvfb-run -a -s "-screen 0 1024x768x24 -nolisten local" sh -c '
+started=$(XDG_DATA_DIRS="$root/usr/share:/usr/share" xvfb-run -a -s "-screen 0 1024x768x24 -nolisten local -noreset" sh -c '
     QT_QPA_PLATFORM=xcb "$1" 2>/dev/null &
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "Информатика - търсене с връщане назад" | head -n 1)
     [ -n "$window" ] && xdotool getwindowname "$window"

@@ -23,7 +23,7 @@ set(TOWERS_TEST_LOCK wine_desktop)
 # offscreen: the first window of a Wine server makes the desktop that all the
 # later ones join, and a desktop made without a display shows none of them.
 set(TOWERS_WINE_ON_A_DISPLAY
-    xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -nolisten local" ${CMAKE_CROSSCOMPILING_EMULATOR})
+    xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -nolisten local -noreset" ${CMAKE_CROSSCOMPILING_EMULATOR})
 
 add_test(NAME wine_prefix_make
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/wineprefix.sh make ${TOWERS_WINEPREFIX})
