@@ -65,8 +65,7 @@ Form1::Form1(QWidget *parent)
         announceBoardChanges(*this);
     });
 
-    Form_Load(*this);
-    announceBoardChanges(*this);
+    Form_Load(*this); // its choice of three disks announces the board
 }
 
 Form1::~Form1() = default;
