@@ -41,6 +41,8 @@ stop_program() {
 }
 trap 'stop_program; rm -rf "$WORK"' EXIT
 
+wait_for_first_paint() { sleep 0.5; }
+
 # Starts a fresh program and finds its window's client area on the screen.
 start_program() {
     stop_program
@@ -55,7 +57,7 @@ start_program() {
         xdotool search --onlyvisible --name "$TITLE" >/dev/null 2>&1 && break
         sleep 0.1
     done
-    sleep 0.5 # the first paint
+    wait_for_first_paint
     # Wine may put a second X window in place of the first one it showed: the
     # window is the one still there, alone, after the first paint.
     geometry=""
