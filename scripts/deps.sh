@@ -5,7 +5,8 @@
 # Installs the Debian packages that building and running (deps.sh run),
 # building the .deb (deps.sh package), building and testing (deps.sh test) or
 # cross-building for Windows and testing under Wine (deps.sh windows) or
-# building for the web, on Debian 13 (deps.sh web) need,
+# building for the web, on Debian 13 (deps.sh web), or that and testing it in
+# Chromium (deps.sh web-test) need,
 # when any is missing. As root it runs apt-get; otherwise it prints the
 # line to run.
 set -eu
@@ -14,7 +15,7 @@ build="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2"
 display="xvfb xauth xdotool imagemagick"
 package="dpkg-dev file"
 windows="ninja-build dpkg-dev g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wine64 wine python3-fonttools"
-web="cmake ninja-build qt6-base-dev qt6-base-dev-tools emscripten dpkg-dev"
+web="cmake ninja-build qt6-base-dev qt6-base-dev-tools emscripten dpkg-dev fonts-liberation2 python3"
 tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev desktop-file-utils appstream lintian reuse git
  weston xwayland qt6-wayland qt6-base-private-dev dbus-daemon at-spi2-core python3-pyatspi"
 
@@ -24,7 +25,8 @@ package) packages="$build $package" ;;
 test) packages="$build $display $package $tests" ;;
 windows) packages="$build $display $windows x11-utils tesseract-ocr" ;;
 web) packages="$web" ;;
-*) echo "usage: $0 [run|package|test|windows|web]" >&2; exit 2 ;;
+web-test) packages="$web $display x11-utils tesseract-ocr chromium nodejs" ;;
+*) echo "usage: $0 [run|package|test|windows|web|web-test]" >&2; exit 2 ;;
 esac
 
 missing=""
