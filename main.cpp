@@ -12,6 +12,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     prepareApplication(app);
     Form1 form;
-    form.show();
+    showMainWindow(form);
     return app.exec();
 }

@@ -4,6 +4,8 @@
 // A bare Qt Widgets window with the program's widgets, kinds, places, colours,
 // font and text length, and no logic: the yardstick for the program's start-up.
 
+#include "ui/application.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -31,6 +33,7 @@ QWidget *coloured(QWidget *widget, QRect pixels, QColor colour,
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    addBuiltInFonts(); // the program's font, in the web build
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -72,6 +75,6 @@ int main(int argc, char *argv[])
     instructions->setReadOnly(true);
     instructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    window.show();
+    showMainWindow(window);
     return app.exec();
 }

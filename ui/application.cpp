@@ -5,13 +5,16 @@
 #include "ui/design.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFont>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QResource>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWidget>
 
 void preferXOnWaylandDesktops()
 {
@@ -36,8 +39,34 @@ QIcon programIcon()
     return icon;
 }
 
+void addBuiltInFonts()
+{
+    bool any = false;
+    for (QDirIterator file(QStringLiteral(":/fonts")); file.hasNext();)
+        any |= QFontDatabase::addApplicationFont(file.next()) >= 0;
+    if (any)
+        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+}
+
+void showMainWindow(QWidget &window)
+{
+    if (QGuiApplication::platformName() != QLatin1String("wasm")) {
+        window.show();
+        return;
+    }
+    // The web platform activates the window while showing it, before its
+    // controls are visible, and so gives the focus to the first of the tab
+    // order instead of the control chosen to hold it first: it is given back.
+    QWidget *const focus = window.focusWidget();
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.show();
+    if (focus)
+        focus->setFocus();
+}
+
 void prepareApplication(QApplication &app)
 {
+    addBuiltInFonts();
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // And one palette, the style's own, which Qt uses where no desktop theme
     // gives it colours: Windows hands it system colours that grey the disabled
