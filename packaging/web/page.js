@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Starts the program in the page: fetches its WebAssembly, saying how much
+// has come, and, should anything fail, says so instead of leaving a blank page.
+'use strict';
+
+(async (program) => {
+    const screen = document.getElementById('screen');
+    const status = document.getElementById('status');
+    const say = text => { status.textContent = text; status.hidden = false; };
+    const fail = () => say('Програмата не успя да се зареди. Проверете връзката и презаредете страницата.');
+
+    if (typeof WebAssembly !== 'object') {
+        say('Този браузър не може да изпълнява програмата (няма WebAssembly). '
+            + 'Отворете страницата в по-нов браузър.');
+        return;
+    }
+    const entry = window[`${program}_entry`];
+    if (typeof qtLoad !== 'function' || typeof entry !== 'function') {
+        fail();
+        return;
+    }
+
+    // The download, counted as it comes and compiled while it comes.
+    const compile = async () => {
+        const response = await fetch(`${program}.wasm`);
+        if (!response.ok)
+            throw new Error(`${program}.wasm: ${response.status}`);
+        const total = Number(response.headers.get('Content-Length'));
+        let received = 0;
+        const counted = response.body.pipeThrough(new TransformStream({
+            transform(chunk, controller) {
+                received += chunk.length;
+                // A compressed transfer counts more bytes than its length says.
+                if (total > 0)
+                    say(`Програмата се зарежда… ${Math.min(99, Math.floor(100 * received / total))} %`);
+                else
+                    say(`Програмата се зарежда… ${(received / 1048576).toFixed(1)} MB`);
+                controller.enqueue(chunk);
+            },
+        }));
+        return WebAssembly.compileStreaming(
+            new Response(counted, { headers: { 'Content-Type': 'application/wasm' } }));
+    };
+
+    try {
+        await qtLoad({
+            qt: {
+                entryFunction: entry,
+                containerElements: [screen],
+                module: compile(),
+                onLoaded: () => { status.hidden = true; },
+                onExit: exit => { if (exit.crashed) fail(); },
+            },
+        });
+        // The program has shown its window, whose first frame Qt draws in
+        // the coming animation frame, before this one: a mark for timing tools.
+        requestAnimationFrame(() => performance.mark('window-drawn'));
+    } catch (error) {
+        console.error(error);
+        fail();
+    }
+})(document.currentScript.dataset.program);

@@ -1,0 +1,31 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds the program for web browsers into build-web/, the page's files in
+# build-web/site/; with "serve", then serves that page on this computer alone
+# (http://127.0.0.1:8000/) until stopped with Ctrl+C:
+#   web.sh [serve]
+# The toolchain is Debian 13's: on Debian 12 the build runs in a Debian 13 root
+# of ours (debian13.sh), the first time made and cached.
+set -eu
+cd "$(dirname "$0")/.."
+if [ "$(. /etc/os-release && echo "$VERSION_CODENAME")" != trixie ]; then
+    scripts/debian13.sh env CMAKE_ARGS="${CMAKE_ARGS:-}" scripts/web.sh
+else
+    scripts/deps.sh web
+    . scripts/emsdk.sh
+    qt=$(scripts/web-qt.sh)
+    # Debian's Qt leaves plugins out of programs unless asked, and a program
+    # without its platform plugin stops at once in the page.
+    BUILD_DIR=build-web CMAKE_ARGS="-G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel
+        -DCMAKE_TOOLCHAIN_FILE=$qt/lib/cmake/Qt6/qt.toolchain.cmake
+        -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DTOWERS_BENCHMARKS=OFF -DBUILD_TESTING=OFF
+        ${CMAKE_ARGS:-}" \
+        scripts/build.sh
+    echo "Built the page in build-web/site/"
+fi
+if [ "${1:-}" = serve ]; then
+    echo "Serving the page on http://127.0.0.1:8000/ (Ctrl+C stops it)"
+    exec python3 -m http.server --bind 127.0.0.1 --directory build-web/site 8000
+fi
