@@ -10,8 +10,25 @@
 #include "ui/form1.h"
 #include "ui/picture.h"
 
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+// Waits until the window is on the screen. In a browser the window's first
+// frame comes only from the browser's own loop, which a running event loop
+// hands control to (the web tests are built with asyncify) while Qt Test's
+// waits keep it.
+inline bool waitForExposed(QWidget &window)
+{
+    for (int i = 0; i < 500 && !(window.windowHandle() && window.windowHandle()->isExposed()); ++i) {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return window.windowHandle() && window.windowHandle()->isExposed();
+}
 
 inline QStringList historyOf(const Form1 &form)
 {

@@ -110,7 +110,7 @@ void TestAccessibility::everyVisibleControlHasABulgarianName()
 {
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     QCOMPARE(nameOf(form.Picture1(0)), QStringLiteral("Ляв стълб"));
     QCOMPARE(nameOf(form.Picture1(1)), QStringLiteral("Среден стълб"));
     QCOMPARE(nameOf(form.Picture1(2)), QStringLiteral("Десен стълб"));
@@ -142,7 +142,7 @@ void TestAccessibility::greyedDiskCountButtonsReportThemselvesDisabled()
 {
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     for (int i = 0; i < 10; ++i)
         QCOMPARE(bool(accessible(form.Option1(i))->state().disabled), i < 2);
     QVERIFY(accessible(form.Option1(2))->state().checked);
@@ -154,7 +154,7 @@ void TestAccessibility::windowIsAWindowAndPicturesAreImages()
 {
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     QCOMPARE(accessible(&form)->role(), QAccessible::Window);
     QCOMPARE(nameOf(&form), form.windowTitle());
     QCOMPARE(accessible(form.Picture1(1))->role(), QAccessible::Graphic);
@@ -169,7 +169,7 @@ void TestAccessibility::descriptionsFollowTheGame()
 {
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     const QStringList start{QStringLiteral("3 диска"), none, none, left, leftBelow, leftBelow};
     QCOMPARE(boardAsSpoken(form), start);
 
@@ -207,7 +207,7 @@ void TestAccessibility::changedDescriptionsAreAnnounced()
         QSKIP("this platform has no accessibility to raise events on (offscreen)");
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     recorder.take(QAccessible::DescriptionChanged);
 
     // One move: the disk moved, the disk now on top of the left peg, and the

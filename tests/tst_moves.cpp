@@ -144,7 +144,7 @@ void TestMoves::onlyTopDisksArePickedUp()
 {
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     // Disk 1 lies under disk 0; dragging it by its visible part does nothing.
     dragDisk(form, 1, form.Picture1(2), QPoint(12, 5));
     QCOMPARE(stateString(form), QStringLiteral("0000000000"));
@@ -178,7 +178,7 @@ void TestMoves::dropsOffAPegChangeNothing()
     QFETCH(QString, place);
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     dragDiskToPeg(form, 0, 1); // disk 0 now lies in front of the middle peg
 
     const QHash<QString, QPair<QWidget *, QPoint>> targets{
@@ -205,7 +205,7 @@ void TestMoves::dropInAPegsTopBandReachesIt()
 {
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     dragDiskToPeg(form, 0, 1);
     // Below the disks the peg shows again and takes the drop.
     dragDisk(form, 1, form.Picture1(2), QPoint(12, form.Picture1(2)->height() - 3));
@@ -220,7 +220,7 @@ void TestMoves::outlineFollowsThePointerWhileTheDiskStays()
 {
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     Picture *disk = form.Picture2(0);
     const QRect before = disk->geometry();
     QTest::mousePress(disk, Qt::LeftButton, {}, QPoint(10, 10));
@@ -240,7 +240,7 @@ void TestMoves::releaseEndsTheDragEvenWhenTheDiskWasDisabledMeanwhile()
 {
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     Picture *disk = form.Picture2(0);
     const QPoint onPeg = disk->mapFromGlobal(form.Picture1(2)->mapToGlobal(QPoint(12, 5)));
     QTest::mousePress(disk, Qt::LeftButton, {}, disk->rect().center());
@@ -258,7 +258,7 @@ void TestMoves::diskHiddenDuringItsDragStaysOnTheLeftPeg()
     Form1 form;
     click(form.Option1(3));
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     for (const auto &[disk, peg] : QList<QPair<int, int>>{{0, 1}, {1, 2}, {0, 2}, {2, 1}})
         dragDiskToPeg(form, disk, peg);
     QCOMPARE(draggableDisks(form), (QList<int>{0, 2, 3}));

@@ -41,7 +41,7 @@ void TestWindow::opensOnThreeDisksOnTheLeftPeg()
 {
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
 
     QCOMPARE(form.windowTitle(), QStringLiteral("Информатика - търсене с връщане назад"));
     QCOMPARE(form.size(), QSize(670, 424));
@@ -156,7 +156,7 @@ void TestWindow::controlsStandWhereTheDesignPutsThem()
 
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(waitForExposed(form));
     QWidget *widget = controlNamed(form, control);
     QRect expected = pixelRect(twips.x(), twips.y(), twips.width(), twips.height());
     if (control.startsWith(u"Option1")) // placed inside the frame, which stands at 480
