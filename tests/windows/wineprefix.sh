@@ -24,10 +24,13 @@ make)
     # name Times New Roman itself.
     mkdir -p "$WINEPREFIX/offscreen-fonts"
     /usr/bin/python3 - "$WINEPREFIX/offscreen-fonts" <<'PYTHON'
-import sys
+import os, sys
 from fontTools.ttLib import TTFont
+# Liberation 2 is in liberation2/ on Debian 12 and in liberation/ on Debian 13.
+folder = next(f for f in ("/usr/share/fonts/truetype/liberation2", "/usr/share/fonts/truetype/liberation")
+              if os.path.exists(f"{f}/LiberationSerif-Regular.ttf"))
 for style in ("Regular", "Bold", "Italic", "BoldItalic"):
-    font = TTFont(f"/usr/share/fonts/truetype/liberation2/LiberationSerif-{style}.ttf")
+    font = TTFont(f"{folder}/LiberationSerif-{style}.ttf")
     for record in font["name"].names:
         if record.nameID in (1, 3, 4, 6, 16):
             text = record.toUnicode().replace("Liberation Serif", "Times New Roman")
