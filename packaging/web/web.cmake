@@ -12,6 +12,10 @@ cmake_path(GET TOWERS_SERIF_FONT PARENT_PATH font_dir)
 qt_add_resources(towerscore fonts PREFIX /fonts BASE ${font_dir} FILES ${TOWERS_SERIF_FONT}
   OPTIONS --format-version 1 --no-compress)
 
+# Of Qt's plugins only the web platform: the program reads no images but its
+# icon, which is built in as bare pixels.
+qt_import_plugins(towers EXCLUDE_BY_TYPE imageformats)
+
 # The page loads the program itself (page.js); Qt's own page is not used.
 set(site ${CMAKE_CURRENT_BINARY_DIR}/site)
 set(program_dir $<TARGET_FILE_DIR:towers>)
