@@ -17,18 +17,26 @@ qt_add_resources(towerscore fonts PREFIX /fonts BASE ${font_dir} FILES ${TOWERS_
 qt_import_plugins(towers EXCLUDE_BY_TYPE imageformats)
 
 # The page loads the program itself (page.js); Qt's own page is not used.
-set(site ${CMAKE_CURRENT_BINARY_DIR}/site)
-set(program_dir $<TARGET_FILE_DIR:towers>)
-set(site_files ${site}/index.html ${site}/page.js ${site}/towers.svg
-               ${site}/qtloader.js ${site}/towers.js ${site}/towers.wasm)
-add_custom_command(OUTPUT ${site_files}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${site}
-  COMMAND ${CMAKE_COMMAND} -E copy ${web}/index.html ${web}/page.js
-          ${program_dir}/towers.js ${program_dir}/towers.wasm
-          ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js ${site}
-  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_SOURCE_DIR}/packaging/bg.informatika.towers.svg
-          ${site}/towers.svg
-  DEPENDS towers ${web}/index.html ${web}/page.js
-          ${CMAKE_CURRENT_SOURCE_DIR}/packaging/bg.informatika.towers.svg
-  VERBATIM)
-add_custom_target(site ALL DEPENDS ${site_files})
+# towers_add_page(PROGRAM SITE) gathers a program's page in the folder SITE,
+# named after the program (the benchmark's baseline has one too).
+function(towers_add_page program site)
+  file(READ ${web}/index.html page)
+  string(REPLACE "towers" "${program}" page "${page}")
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${program}-index.html "${page}")
+  set(program_dir $<TARGET_FILE_DIR:${program}>)
+  add_custom_command(OUTPUT ${site}/${program}.wasm
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${site}
+    COMMAND ${CMAKE_COMMAND} -E copy ${web}/page.js
+            ${program_dir}/${program}.js ${program_dir}/${program}.wasm
+            ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js ${site}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_BINARY_DIR}/${program}-index.html
+            ${site}/index.html
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/bg.informatika.towers.svg
+            ${site}/${program}.svg
+    DEPENDS ${program} ${web}/index.html ${web}/page.js
+            ${PROJECT_SOURCE_DIR}/packaging/bg.informatika.towers.svg
+    VERBATIM)
+  add_custom_target(${program}_page ALL DEPENDS ${site}/${program}.wasm)
+endfunction()
+
+towers_add_page(towers ${CMAKE_CURRENT_BINARY_DIR}/site)
