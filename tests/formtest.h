@@ -22,12 +22,15 @@
 // waits keep it.
 inline bool waitForExposed(QWidget &window)
 {
-    for (int i = 0; i < 500 && !(window.windowHandle() && window.windowHandle()->isExposed()); ++i) {
+    const auto exposed = [&window] {
+        return window.windowHandle() && window.windowHandle()->isExposed();
+    };
+    for (int i = 0; i < 500 && !exposed(); ++i) { // 5 s at most
         QEventLoop loop;
         QTimer::singleShot(10, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    return window.windowHandle() && window.windowHandle()->isExposed();
+    return exposed();
 }
 
 inline QStringList historyOf(const Form1 &form)
