@@ -3,9 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Builds Qt for 64-bit Windows, static, from Debian's own qt6-base source, and
-# prints the folder it is installed in. The build is cached outside the clone,
-# keyed by Qt's version, the configure options and our patch, so every clone on
-# the machine shares it and a second run takes a moment.
+# prints the folder it is installed in; cached by qt-build.sh.
 set -eu
 here="$(cd "$(dirname "$0")/.." && pwd)"
 toolchain="$here/cmake/mingw-w64-x86_64.cmake"
@@ -36,28 +34,5 @@ case "$version" in
     options="$options -no-feature-direct2d" ;;
 esac
 
-key=$( (echo "$version $options"; cat "$patch") | sha256sum | cut -c1-12)
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/towers"
-prefix="$cache/qt-$version-win64-$key"
-if [ -f "$prefix/.complete" ]; then
-    echo "$prefix"
-    exit 0
-fi
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/towers-qt.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-"$here/scripts/qt-source.sh" "$work"
-[ "$patch" = /dev/null ] || patch -d "$work/source" -p1 <"$patch" >&2
-
-mkdir "$work/build"
-cd "$work/build"
-started=$(date +%s)
-# shellcheck disable=SC2086 # the options are words
-../source/configure -prefix "$prefix" $options -- -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
-nice cmake --build . --parallel "$(nproc)" >&2
-cmake --install . >&2
-echo "Qt for Windows built in $(( $(date +%s) - started )) s" >&2
-touch "$prefix/.complete"
-echo "$prefix"
+exec "$here/scripts/qt-build.sh" win64 "$patch" "$options" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake

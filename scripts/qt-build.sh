@@ -1,0 +1,43 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds Qt once from Debian's own qt6-base source, of the version installed
+# here, and prints the folder it is installed in; for windows-qt.sh and
+# web-qt.sh:
+#   qt-build.sh NAME PATCH OPTIONS [CMAKE_ARGUMENT...]
+# OPTIONS go to Qt's configure, the CMake arguments after them, and PATCH (or
+# /dev/null) is applied to the source first. The build is cached outside the
+# clone in qt-VERSION-NAME-KEY, KEY from the version, the options and the
+# patch, so every clone on the machine shares it and a second run takes a moment.
+set -eu
+here="$(cd "$(dirname "$0")/.." && pwd)"
+name=$1
+patch=$2
+options=$3
+shift 3
+
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+key=$( (echo "$version $options"; cat "$patch") | sha256sum | cut -c1-12)
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/towers"
+prefix="$cache/qt-$version-$name-$key"
+if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    exit 0
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/towers-qt.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+"$here/scripts/qt-source.sh" "$work"
+[ "$patch" = /dev/null ] || patch -d "$work/source" -p1 <"$patch" >&2
+
+mkdir "$work/build"
+cd "$work/build"
+started=$(date +%s)
+# shellcheck disable=SC2086 # the options are words
+../source/configure -prefix "$prefix" $options -- -G Ninja "$@" >&2
+nice cmake --build . --parallel "$(nproc)" >&2
+cmake --install . >&2
+echo "Qt ($name) built in $(( $(date +%s) - started )) s" >&2
+touch "$prefix/.complete"
+echo "$prefix"
