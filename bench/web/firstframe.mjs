@@ -67,7 +67,7 @@ const visit = async name => {
         `--user-data-dir=${profile}`, '--no-first-run', '--no-default-browser-check',
         '--password-store=basic', '--disable-gpu',
         '--window-position=0,0', '--window-size=670,424'],
-        { stdio: 'ignore' });
+        { stdio: 'ignore', env: { ...process.env, TMPDIR: profile } });
     const result = await new Promise((resolve, reject) => {
         waiting = resolve;
         setTimeout(() => reject(new Error(`${name}: no first frame in 60 s`)), 60000).unref();

@@ -111,10 +111,11 @@ const server = createServer((request, response) => {
 server.listen(0, '127.0.0.1', () => {
     const url = `http://127.0.0.1:${server.address().port}/`;
     // As root Chromium runs only without its sandbox; --test-type then keeps
-    // the warning about it off the page.
+    // the warning about it off the page. Its temporary files go into the
+    // profile, so that a killed browser leaves none behind.
     browser = spawn('chromium', ['--headless=new', '--no-sandbox', '--test-type',
         `--user-data-dir=${profile}`, '--no-first-run', '--disable-gpu', url],
-        { stdio: ['ignore', 'ignore', 'ignore'] });
+        { stdio: ['ignore', 'ignore', 'ignore'], env: { ...process.env, TMPDIR: profile } });
     browser.on('exit', code => {
         if (finishing)
             return;
