@@ -23,9 +23,11 @@ const name = basename(program, '.js');
 const timeLimit = Number(process.env.TOWERS_WEB_TEST_SECONDS ?? 600) * 1000;
 const outputLimit = 4 * 1024 * 1024;
 
+// The screen is the program's page's: Qt's web platform shows every window
+// full screen, and there that is the window's own size.
 const page = `<!DOCTYPE html>
 <html lang="bg"><head><meta charset="utf-8"><title>${name}</title></head>
-<body style="margin: 0"><div id="screen" style="width: 1024px; height: 768px"></div>
+<body style="margin: 0"><div id="screen" style="width: 670px; height: 424px"></div>
 <script src="qtloader.js"></script><script src="${name}.js"></script>
 <script>
 let sent = Promise.resolve();
@@ -54,8 +56,14 @@ const finish = status => {
     if (finishing)
         return;
     finishing = true;
-    // The profile goes once Chromium and its helpers, which write into it, are gone.
+    // The profile goes once Chromium and its helpers, which write into it, are
+    // gone: the browser leads a process group of its own, which ends whole.
     const end = () => {
+        try {
+            process.kill(-browser.pid, 'SIGKILL');
+        } catch {
+            // none left
+        }
         try {
             rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
         } catch (error) {
@@ -66,7 +74,7 @@ const finish = status => {
     if (!browser || browser.exitCode !== null)
         end();
     browser.on('exit', end);
-    browser.kill();
+    process.kill(-browser.pid, 'SIGTERM');
 };
 
 const server = createServer((request, response) => {
@@ -115,7 +123,7 @@ server.listen(0, '127.0.0.1', () => {
     // profile, so that a killed browser leaves none behind.
     browser = spawn('chromium', ['--headless=new', '--no-sandbox', '--test-type',
         `--user-data-dir=${profile}`, '--no-first-run', '--disable-gpu', url],
-        { stdio: ['ignore', 'ignore', 'ignore'], env: { ...process.env, TMPDIR: profile } });
+        { stdio: ['ignore', 'ignore', 'ignore'], env: { ...process.env, TMPDIR: profile }, detached: true });
     browser.on('exit', code => {
         if (finishing)
             return;
