@@ -16,21 +16,26 @@
 #include <QTimer>
 #include <QWindow>
 
-// Waits until the window is on the screen. In a browser the window's first
-// frame comes only from the browser's own loop, which a running event loop
-// hands control to (the web tests are built with asyncify) while Qt Test's
-// waits keep it.
-inline bool waitForExposed(QWidget &window)
+// Waits until `done` holds, for `milliseconds` at most, and says whether it
+// does. In a browser the window's frames and the program's timers come only
+// from the browser's own loop, which a running event loop hands control to
+// (the web tests are built with asyncify) while Qt Test's waits keep it.
+template<typename Condition>
+bool waitUntil(Condition done, int milliseconds)
 {
-    const auto exposed = [&window] {
-        return window.windowHandle() && window.windowHandle()->isExposed();
-    };
-    for (int i = 0; i < 500 && !exposed(); ++i) { // 5 s at most
+    for (int waited = 0; waited < milliseconds && !done(); waited += 10) {
         QEventLoop loop;
         QTimer::singleShot(10, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    return exposed();
+    return done();
+}
+
+// Waits until the window is on the screen.
+inline bool waitForExposed(QWidget &window)
+{
+    return waitUntil([&window] { return window.windowHandle() && window.windowHandle()->isExposed(); },
+                     5000);
 }
 
 inline QStringList historyOf(const Form1 &form)

@@ -22,6 +22,7 @@ class TestWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void opensOnThreeDisksOnTheLeftPeg();
     void controlsStandWhereTheDesignPutsThem_data();
     void controlsStandWhereTheDesignPutsThem();
@@ -37,10 +38,17 @@ private slots:
     void contextMenusKeepTheirFontUnderTheWindowsDefault(); // last: it prepares the application
 };
 
+// As the program does before its window exists; in a browser the window's
+// font is found only among the fonts built in.
+void TestWindow::initTestCase()
+{
+    addBuiltInFonts();
+}
+
 void TestWindow::opensOnThreeDisksOnTheLeftPeg()
 {
     Form1 form;
-    form.show();
+    showMainWindow(form);
     QVERIFY(waitForExposed(form));
 
     QCOMPARE(form.windowTitle(), QStringLiteral("Информатика - търсене с връщане назад"));
@@ -301,7 +309,7 @@ void TestWindow::startOverKeepsTheDiskCount()
 void TestWindow::tabFollowsTheFocusOrder()
 {
     Form1 form;
-    form.show();
+    showMainWindow(form);
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QCOMPARE(QApplication::focusWidget(), form.Text1());
@@ -324,12 +332,13 @@ void TestWindow::tabFollowsTheFocusOrder()
 }
 
 // The window's icon is built in as bare pixels; they must stay those of the
-// PNGs that the package installs into the icon theme.
+// PNGs that the package installs into the icon theme (built into the test,
+// as a page cannot read files).
 void TestWindow::iconIsThePictureThePackageInstalls()
 {
     const QIcon icon = programIcon();
     for (int size : {32, 48, 128}) {
-        const QImage installed(QStringLiteral(TOWERS_ICON_DIR "/%1.png").arg(size));
+        const QImage installed(QStringLiteral(":/installed/%1.png").arg(size));
         QVERIFY(!installed.isNull());
         const QImage shown = icon.pixmap(QSize(size, size)).toImage();
         QCOMPARE(shown.size(), installed.size());

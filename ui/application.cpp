@@ -58,7 +58,7 @@ void showMainWindow(QWidget &window)
     // controls are visible, and so gives the focus to the first of the tab
     // order instead of the control chosen to hold it first: it is given back.
     QWidget *const focus = window.focusWidget();
-    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.setWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
     window.show();
     if (focus)
         focus->setFocus();
