@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,6 +37,28 @@ void paint(QWidget *widget, QPalette::ColorRole role, QRgb colour)
     palette.setColor(role, QColor(colour));
     widget->setPalette(palette);
 }
+
+// The instructions are read, and their text selected and copied, but not
+// dragged: a press on selected text starts a new selection, as in a plain text
+// box. A drag of the text has nowhere to go in the window, and after the drag
+// and drop it starts the player's next move of a disk was lost, on X and in a
+// browser alike.
+class InstructionsBox : public QPlainTextEdit
+{
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        QTextCursor cursor = textCursor();
+        if (event->button() == Qt::LeftButton && cursor.hasSelection()) {
+            cursor.clearSelection();
+            setTextCursor(cursor);
+        }
+        QPlainTextEdit::mousePressEvent(event);
+    }
+};
 
 } // namespace
 
@@ -150,7 +173,7 @@ void Form1::createBoard()
 
 void Form1::createInstructions()
 {
-    instructions = new QPlainTextEdit(this);
+    instructions = new InstructionsBox(this);
     instructions->setGeometry(pixelRect(Design::InstructionsBox));
     instructions->setPlainText(Texts::instructions());
     instructions->setReadOnly(true);

@@ -177,6 +177,18 @@ case_keyboard() {
 }
 
 # Closing the window must end the program with status 0, also mid-drag or mid-demonstration.
+# Selected instruction text dragged onto the board: a drag of the text box's
+# own, which must end where it is let go and leave the board to the player.
+case_text_drag() {
+    start_program
+    drag 1000 4100 6000 4100
+    drag 3000 4100 "$(peg_x 2)" $band_y
+    move_disk 0 0 2
+    expect_colour "a disk moves after the text drag" "$(on_peg 2)" "$(disk_y 0)" $DARK_RED
+    check "counter 1" is_counter 1
+    finish
+}
+
 close_and_expect_clean_exit() {
     "$CLOSE_WINDOW" "$FORM_WINDOW"
     for _ in $(seq 50); do

@@ -5,7 +5,8 @@
 # at a device pixel ratio of 1 and of 2. Left out: window_manager_hints, as a
 # browser tab has no window manager to give hints to, and close_during_drag
 # and close_during_demo, as closing a tab ends no process with a status.
-set(web_cases startup drags off_peg_drops step_back start_over disk_counts demo whole_game keyboard)
+set(web_cases startup drags off_peg_drops step_back start_over disk_counts demo whole_game keyboard
+  text_drag)
 foreach(case IN LISTS web_cases)
   foreach(scale 1 2)
     add_test(NAME e2e_web_${case}_x${scale}
