@@ -16,11 +16,9 @@ else
     scripts/deps.sh web
     . scripts/emsdk.sh
     qt=$(scripts/web-qt.sh)
-    # Debian's Qt leaves plugins out of programs unless asked, and a program
-    # without its platform plugin stops at once in the page.
     BUILD_DIR=build-web CMAKE_ARGS="-G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel
         -DCMAKE_TOOLCHAIN_FILE=$qt/lib/cmake/Qt6/qt.toolchain.cmake
-        -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DTOWERS_BENCHMARKS=OFF -DBUILD_TESTING=OFF
+        -DTOWERS_BENCHMARKS=OFF -DBUILD_TESTING=OFF
         ${CMAKE_ARGS:-}" \
         scripts/build.sh
     echo "Built the page in build-web/site/"
