@@ -13,15 +13,12 @@ make)
     # Without 32-bit Wine, wineboot complains about syswow64; harmless here.
     "$wine" wineboot --init >/dev/null 2>&1 || true
     wineserver --wait
-    # Every Windows machine has Times New Roman, and Wine has not: it shows
-    # Liberation Serif, the same metrics, under that name, which Qt then
-    # reports as an exact match. Nothing of this is needed on Windows.
-    "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' \
-        /v 'Times New Roman' /t REG_SZ /d 'Liberation Serif' /f >/dev/null
-    wineserver --wait
-    # Qt's offscreen platform, which the widget tests use, reads its fonts from
-    # one folder and knows no replacements: there Liberation Serif goes by the
-    # name Times New Roman itself.
+    # Every Windows machine has Times New Roman, and Wine has not: Liberation
+    # Serif, with the same metrics, stands in under that very name, installed
+    # in the prefix for Qt's Windows platform (its DirectWrite font database,
+    # Qt 6.8's, knows no font replacements) and in one folder for Qt's
+    # offscreen platform, which the widget tests use. Nothing of this is
+    # needed on Windows.
     mkdir -p "$WINEPREFIX/offscreen-fonts"
     /usr/bin/python3 - "$WINEPREFIX/offscreen-fonts" <<'PYTHON'
 import os, sys
@@ -37,6 +34,13 @@ for style in ("Regular", "Bold", "Italic", "BoldItalic"):
             record.string = text.replace("LiberationSerif", "TimesNewRomanPSMT")
     font.save(f"{sys.argv[1]}/times-{style}.ttf")
 PYTHON
+    for style in Regular Bold Italic BoldItalic; do
+        cp "$WINEPREFIX/offscreen-fonts/times-$style.ttf" "$WINEPREFIX/drive_c/windows/Fonts/"
+        name="Times New Roman $style (TrueType)"
+        "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+            /v "$name" /t REG_SZ /d "times-$style.ttf" /f >/dev/null
+    done
+    wineserver --wait
     [ -f "$WINEPREFIX/system.reg" ] || { echo "no Wine prefix made in $WINEPREFIX" >&2; exit 1; }
     echo "Wine prefix made in $WINEPREFIX"
     ;;
