@@ -176,7 +176,6 @@ case_keyboard() {
     finish
 }
 
-# Closing the window must end the program with status 0, also mid-drag or mid-demonstration.
 # Selected instruction text dragged onto the board: a drag of the text box's
 # own, which must end where it is let go and leave the board to the player.
 case_text_drag() {
@@ -189,6 +188,7 @@ case_text_drag() {
     finish
 }
 
+# Closing the window must end the program with status 0, also mid-drag or mid-demonstration.
 close_and_expect_clean_exit() {
     "$CLOSE_WINDOW" "$FORM_WINDOW"
     for _ in $(seq 50); do
