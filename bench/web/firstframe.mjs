@@ -12,12 +12,11 @@
 // it transferred; the gzip -9 size of those files is computed here. Prints
 // the medians with their smallest and largest, and the program's ratio to the
 // baseline: the median of the per-round ratios with its smallest and largest.
-import { spawn } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
-import { tmpdir } from 'node:os';
 import { extname, join } from 'node:path';
 import { gzipSync } from 'node:zlib';
+import { startChromium } from '../../tests/web/chromium.mjs';
 
 const build = process.argv[2] ?? 'build-web';
 const rounds = Number(process.argv[3] ?? 11);
@@ -62,21 +61,13 @@ await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
 const origin = `http://127.0.0.1:${server.address().port}`;
 
 const visit = async name => {
-    const profile = mkdtempSync(join(tmpdir(), 'towers-bench-'));
-    const browser = spawn('chromium', [`--app=${origin}/${name}/`, '--no-sandbox', '--test-type',
-        `--user-data-dir=${profile}`, '--no-first-run', '--no-default-browser-check',
-        '--password-store=basic', '--disable-gpu',
-        '--window-position=0,0', '--window-size=670,424'],
-        { stdio: 'ignore', env: { ...process.env, TMPDIR: profile } });
+    const browser = startChromium([`--app=${origin}/${name}/`,
+        '--window-position=0,0', '--window-size=670,424']);
     const result = await new Promise((resolve, reject) => {
         waiting = resolve;
         setTimeout(() => reject(new Error(`${name}: no first frame in 60 s`)), 60000).unref();
     });
-    browser.kill();
-    await new Promise(resolve => browser.on('exit', resolve));
-    try { // Chromium's helpers may still be writing into it
-        rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
-    } catch {}
+    await browser.stop();
     const gzip = result.files.reduce((sum, path) => {
         const file = join(sites[name], path.slice(`/${name}/`.length) || 'index.html');
         return sum + gzipSync(readFileSync(file), { level: 9 }).length;

@@ -11,11 +11,10 @@
 //
 // The page's output comes line by line, in order: Qt Test's totals are its
 // last line, and the exit status, where the program reports one, comes after.
-import { spawn } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { readFileSync } from 'node:fs';
 import { createServer } from 'node:http';
-import { tmpdir } from 'node:os';
 import { basename, dirname, extname, join } from 'node:path';
+import { startChromium } from './chromium.mjs';
 
 const [program, ...args] = process.argv.slice(2);
 const folder = dirname(program);
@@ -49,32 +48,18 @@ qtLoad({
 const types = { '.js': 'text/javascript', '.wasm': 'application/wasm', '.html': 'text/html' };
 let printed = 0;
 let browser;
-const profile = mkdtempSync(join(tmpdir(), 'towers-chromium-'));
 
 let finishing = false;
-const finish = status => {
+const finish = async status => {
     if (finishing)
         return;
     finishing = true;
-    // The profile goes once Chromium and its helpers, which write into it, are
-    // gone: the browser leads a process group of its own, which ends whole.
-    const end = () => {
-        try {
-            process.kill(-browser.pid, 'SIGKILL');
-        } catch {
-            // none left
-        }
-        try {
-            rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
-        } catch (error) {
-            console.error(`${name}: ${error.message}`);
-        }
-        process.exit(status);
-    };
-    if (!browser || browser.exitCode !== null)
-        end();
-    browser.on('exit', end);
-    process.kill(-browser.pid, 'SIGTERM');
+    try {
+        await browser?.stop();
+    } catch (error) {
+        console.error(`${name}: ${error.message}`);
+    }
+    process.exit(status);
 };
 
 const server = createServer((request, response) => {
@@ -118,13 +103,8 @@ const server = createServer((request, response) => {
 
 server.listen(0, '127.0.0.1', () => {
     const url = `http://127.0.0.1:${server.address().port}/`;
-    // As root Chromium runs only without its sandbox; --test-type then keeps
-    // the warning about it off the page. Its temporary files go into the
-    // profile, so that a killed browser leaves none behind.
-    browser = spawn('chromium', ['--headless=new', '--no-sandbox', '--test-type',
-        `--user-data-dir=${profile}`, '--no-first-run', '--disable-gpu', url],
-        { stdio: ['ignore', 'ignore', 'ignore'], env: { ...process.env, TMPDIR: profile }, detached: true });
-    browser.on('exit', code => {
+    browser = startChromium(['--headless=new', url]);
+    browser.process.on('exit', code => {
         if (finishing)
             return;
         console.error(`${name}: Chromium ended (${code}) before the test did`);

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Debian's Chromium for the web tests and the benchmark, with a fresh profile
+// of its own (nothing cached) that goes with it:
+//   const browser = startChromium([ARGUMENT...]); ... await browser.stop();
+// As root Chromium runs only without its sandbox; --test-type then keeps the
+// warning about it off the page. Its temporary files go into the profile, and
+// it leads a process group of its own, so that stopping it ends its helpers
+// too and leaves nothing behind.
+import { spawn } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+
+export function startChromium(args) {
+    const profile = mkdtempSync(join(tmpdir(), 'towers-chromium-'));
+    const browser = spawn('chromium', ['--no-sandbox', '--test-type', `--user-data-dir=${profile}`,
+        '--no-first-run', '--no-default-browser-check', '--password-store=basic', '--disable-gpu', ...args],
+        { stdio: 'ignore', env: { ...process.env, TMPDIR: profile }, detached: true });
+    const ended = new Promise(resolve => browser.on('exit', resolve));
+    const signal = name => {
+        try {
+            process.kill(-browser.pid, name);
+        } catch {
+            // none left
+        }
+    };
+    return {
+        process: browser,
+        stop: async () => {
+            signal('SIGTERM');
+            await ended;
+            signal('SIGKILL');
+            rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
+        },
+    };
+}
