@@ -16,6 +16,28 @@
             + 'Отворете страницата в по-нов браузър.');
         return;
     }
+    // A screen smaller than the window, such as a phone's upright or on its
+    // side, shows the whole window zoomed out to fit; a larger one shows it at
+    // its own size, centred. The zoom is the browser's own, through the
+    // viewport's initial scale: Qt draws at the pixels the zoom leaves, crisp,
+    // and places a finger in the window's own coordinates. The screen's size
+    // at 1× is what the page measures times the zoom it has; the zoom is
+    // rounded down, so that the window never misses a pixel.
+    const windowSize = { width: 670, height: 424 };
+    const viewport = document.querySelector('meta[name="viewport"]');
+    let zoom = 1;
+    const fit = () => {
+        const page = document.documentElement;
+        const fitting = Math.floor(1000 * Math.min(1, page.clientWidth * zoom / windowSize.width,
+            page.clientHeight * zoom / windowSize.height)) / 1000;
+        if (Math.abs(fitting - zoom) >= 0.001) {
+            zoom = fitting;
+            viewport.content = `width=device-width, initial-scale=${zoom}`;
+        }
+    };
+    fit();
+    addEventListener('resize', fit);
+
     const entry = window[`${program}_entry`];
     if (typeof qtLoad !== 'function' || typeof entry !== 'function') {
         fail();

@@ -3,7 +3,9 @@
 //
 // Debian's Chromium for the web tests and the benchmark, with a fresh profile
 // of its own (nothing cached) that goes with it:
-//   const browser = startChromium([ARGUMENT...]); ... await browser.stop();
+//   const browser = startChromium([ARGUMENT...], { pipes }); ... await browser.stop();
+// With pipes, its descriptors 3 and 4 are pipes to this process, for the
+// DevTools protocol (devtools.mjs).
 // As root Chromium runs only without its sandbox; --test-type then keeps the
 // warning about it off the page. Its temporary files go into the profile, and
 // it leads a process group of its own, so that stopping it ends its helpers
@@ -13,11 +15,15 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
-export function startChromium(args) {
+export function startChromium(args, { pipes = false } = {}) {
     const profile = mkdtempSync(join(tmpdir(), 'towers-chromium-'));
     const browser = spawn('chromium', ['--no-sandbox', '--test-type', `--user-data-dir=${profile}`,
         '--no-first-run', '--no-default-browser-check', '--password-store=basic', '--disable-gpu', ...args],
-        { stdio: 'ignore', env: { ...process.env, TMPDIR: profile }, detached: true });
+        {
+            stdio: pipes ? ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] : 'ignore',
+            env: { ...process.env, TMPDIR: profile },
+            detached: true,
+        });
     const ended = new Promise(resolve => browser.on('exit', resolve));
     const signal = name => {
         try {
@@ -26,9 +32,13 @@ export function startChromium(args) {
             // none left
         }
     };
+    // A test that ends early, failed, leaves no browser behind either.
+    const end = () => signal('SIGKILL');
+    process.on('exit', end);
     return {
         process: browser,
         stop: async () => {
+            process.off('exit', end);
             signal('SIGTERM');
             await ended;
             signal('SIGKILL');

@@ -15,3 +15,9 @@ foreach(case IN LISTS web_cases)
     set_tests_properties(e2e_web_${case}_x${scale} PROPERTIES TIMEOUT 180 LABELS e2e-web)
   endforeach()
 endforeach()
+
+# The page on touch screens, in headless Chromium driven through its DevTools
+# protocol, as a phone's or a tablet's browser shows it: the window whole and
+# as large as fits, a finger's drags and taps.
+add_test(NAME e2e_web_touch COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/touch.mjs ${PROJECT_BINARY_DIR}/site)
+set_tests_properties(e2e_web_touch PROPERTIES TIMEOUT 300 LABELS e2e-web)

@@ -1,0 +1,56 @@
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Checks for the browser tests, said as the end-to-end cases say them: each
+// prints "ok:" or "FAIL:" with what it checks, and a test fails when any did.
+import { sleep } from './devtools.mjs';
+
+let failed = 0;
+
+export function check(what, ok, detail = '') {
+    console.log(ok ? `ok: ${what}` : `FAIL: ${what}${detail ? `\n  ${detail}` : ''}`);
+    if (!ok)
+        failed++;
+    return ok;
+}
+
+export const failures = () => failed;
+
+// Colours at places of the page, each { x, y, colour }: "r,g,b", or
+// "not r,g,b" for anything else. A colour drawn at a zoom may come out a few
+// steps off where the browser blends the window's pixels onto the screen's.
+const near = (found, expected) => {
+    const a = found.split(',').map(Number);
+    return expected.split(',').map(Number).every((value, i) => Math.abs(value - a[i]) <= 4);
+};
+
+// With "any", one right colour is enough: for a thin line whose pixels the
+// zoom may put a little above or below where it is expected. The page may
+// take its time to draw on a busy machine: the colours are looked at again
+// for a few seconds before they count as wrong.
+export async function expectColours(page, what, points, which = 'all') {
+    const enough = wrong => (which === 'any' ? wrong.length < points.length : wrong.length === 0);
+    let wrong;
+    for (const end = Date.now() + 5000; ;) {
+        const found = await page.coloursAt(points);
+        wrong = points.flatMap(({ x, y, colour }, i) => {
+            const ok = colour.startsWith('not ') ? !near(found[i], colour.slice(4)) : near(found[i], colour);
+            return ok ? [] : [`${found[i]} at (${x.toFixed(1)}, ${y.toFixed(1)}), expected ${colour}`];
+        });
+        if (enough(wrong) || Date.now() > end)
+            break;
+        await sleep(200);
+    }
+    return check(what, enough(wrong), wrong.join('\n  '));
+}
+
+// True in the page once the program's window is on it (page.js marks it).
+export const windowDrawn = "performance.getEntriesByName('window-drawn').length > 0";
+
+// Ends a test that takes longer than it ever should, as failed.
+export function limitTime(seconds) {
+    setTimeout(() => {
+        console.error(`FAIL: not finished in ${seconds} s`);
+        process.exit(1);
+    }, seconds * 1000).unref();
+}
