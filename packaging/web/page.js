@@ -5,7 +5,7 @@
 // has come, and, should anything fail, says so instead of leaving a blank page.
 'use strict';
 
-(async (program) => {
+(async ({ program, version }) => {
     const screen = document.getElementById('screen');
     const status = document.getElementById('status');
     const say = text => { status.textContent = text; status.hidden = false; };
@@ -44,9 +44,13 @@
         return;
     }
 
-    // The download, counted as it comes and compiled while it comes.
+    // The download, counted as it comes and compiled while it comes: from
+    // the server, or, in the one-file page, from the text in the page.
+    const embedded = document.getElementById(`${program}-wasm`);
     const compile = async () => {
-        const response = await fetch(`${program}.wasm`);
+        const response = await fetch(embedded
+            ? `data:application/wasm;base64,${embedded.textContent}`
+            : `${program}.wasm?v=${version}`);
         if (!response.ok)
             throw new Error(`${program}.wasm: ${response.status}`);
         const total = Number(response.headers.get('Content-Length'));
@@ -79,8 +83,14 @@
         // The program has shown its window, whose first frame Qt draws in
         // the coming animation frame, before this one: a mark for timing tools.
         requestAnimationFrame(() => performance.mark('window-drawn'));
+        // Only then the service worker, which fetches every file once more
+        // for the cache, so as not to slow the first visit's window down. A
+        // page opened from a file, or from a server that is neither HTTPS nor
+        // this computer, has none.
+        if ('serviceWorker' in navigator && !embedded)
+            navigator.serviceWorker.register('sw.js').catch(error => console.error(error));
     } catch (error) {
         console.error(error);
         fail();
     }
-})(document.currentScript.dataset.program);
+})(document.currentScript.dataset);

@@ -17,26 +17,20 @@ qt_add_resources(towerscore fonts PREFIX /fonts BASE ${font_dir} FILES ${TOWERS_
 qt_import_plugins(towers EXCLUDE_BY_TYPE imageformats)
 
 # The page loads the program itself (page.js); Qt's own page is not used.
-# towers_add_page(PROGRAM SITE) gathers a program's page in the folder SITE,
-# named after the program (the benchmark's baseline has one too).
+# towers_add_page(PROGRAM SITE [ONE_FILE]) gathers a program's page in the
+# folder SITE, named after the program (the benchmark's baseline has one too),
+# and, given ONE_FILE, the whole page in that one HTML file (site.py).
+find_program(PYTHON3 python3 REQUIRED)
 function(towers_add_page program site)
-  file(READ ${web}/index.html page)
-  string(REPLACE "towers" "${program}" page "${page}")
-  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${program}-index.html "${page}")
-  set(program_dir $<TARGET_FILE_DIR:${program}>)
-  add_custom_command(OUTPUT ${site}/${program}.wasm
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${site}
-    COMMAND ${CMAKE_COMMAND} -E copy ${web}/page.js
-            ${program_dir}/${program}.js ${program_dir}/${program}.wasm
-            ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js ${site}
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_BINARY_DIR}/${program}-index.html
-            ${site}/index.html
-    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/bg.informatika.towers.svg
-            ${site}/${program}.svg
-    DEPENDS ${program} ${web}/index.html ${web}/page.js
-            ${PROJECT_SOURCE_DIR}/packaging/bg.informatika.towers.svg
+  set(page_sources ${web}/site.py ${web}/index.html ${web}/page.js ${web}/sw.js
+    ${web}/manifest.webmanifest ${PROJECT_SOURCE_DIR}/packaging/bg.informatika.towers.svg
+    ${PROJECT_SOURCE_DIR}/packaging/icons/192.png ${PROJECT_SOURCE_DIR}/packaging/icons/512.png)
+  add_custom_command(OUTPUT ${site}/index.html ${ARGN}
+    COMMAND ${PYTHON3} ${web}/site.py $<TARGET_FILE_DIR:${program}>/${program}.js
+            ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js ${site} ${ARGN}
+    DEPENDS ${program} ${page_sources}
     VERBATIM)
-  add_custom_target(${program}_page ALL DEPENDS ${site}/${program}.wasm)
+  add_custom_target(${program}_page ALL DEPENDS ${site}/index.html ${ARGN})
 endfunction()
 
-towers_add_page(towers ${CMAKE_CURRENT_BINARY_DIR}/site)
+towers_add_page(towers ${CMAKE_CURRENT_BINARY_DIR}/site ${CMAKE_CURRENT_BINARY_DIR}/towers.html)

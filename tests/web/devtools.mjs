@@ -156,6 +156,23 @@ function makePage(command, event, close) {
             await sleep(50);
             await finger.lift();
         },
+        // The left mouse button pressed at one place, moved in steps and
+        // released at another, in CSS pixels of the page.
+        async mouseDrag(from, to, steps = 10) {
+            const mouse = (type, { x, y }) => command('Input.dispatchMouseEvent',
+                { type, x, y, button: 'left', buttons: type === 'mouseReleased' ? 0 : 1, clickCount: 1 });
+            await mouse('mouseMoved', from);
+            await mouse('mousePressed', from);
+            for (let step = 1; step <= steps; step++) {
+                await sleep(20);
+                await mouse('mouseMoved', {
+                    x: from.x + (to.x - from.x) * step / steps,
+                    y: from.y + (to.y - from.y) * step / steps,
+                });
+            }
+            await mouse('mouseReleased', to);
+            await sleep(200);
+        },
         // The colours at places of the page as it is shown now, each "r,g,b":
         // a screenshot that the page itself decodes.
         async coloursAt(points) {

@@ -21,3 +21,11 @@ endforeach()
 # as large as fits, a finger's drags and taps.
 add_test(NAME e2e_web_touch COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/touch.mjs ${PROJECT_BINARY_DIR}/site)
 set_tests_properties(e2e_web_touch PROPERTIES TIMEOUT 300 LABELS e2e-web)
+
+# Installable, offline after the first visit, and replaced whole by a newer
+# version; and the one-file page opened as a file.
+add_test(NAME e2e_web_offline
+  COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/offline.mjs ${PROJECT_BINARY_DIR}/site
+          ${PROJECT_SOURCE_DIR}/packaging/web/site.py)
+add_test(NAME e2e_web_one_file COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/onefile.mjs ${PROJECT_BINARY_DIR}/towers.html)
+set_tests_properties(e2e_web_offline e2e_web_one_file PROPERTIES TIMEOUT 300 LABELS e2e-web)

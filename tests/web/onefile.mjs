@@ -1,0 +1,43 @@
+#!/usr/bin/env node
+// SPDX-FileCopyrightText: 2026 The Towers project
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The one-file page opened as a file, as from a USB stick or a message, with
+// no server and every host unreachable, in headless Chromium: the window as
+// the end-to-end cases' start-up sees it, and a drag.
+//   onefile.mjs ONE_FILE
+import { resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { colours, onScreen, places, windowSize } from './board.mjs';
+import { check, expectColours, failures, limitTime, windowDrawn } from './check.mjs';
+import { openBrowser } from './devtools.mjs';
+
+const [file] = process.argv.slice(2);
+limitTime(120);
+
+const at = place => onScreen(place, windowSize);
+const browser = await openBrowser(['--host-resolver-rules=MAP * ~NOTFOUND']);
+try {
+    const page = await browser.newPage();
+    await page.emulate(windowSize);
+    await page.go(pathToFileURL(resolve(file)).href);
+    await page.waitFor(windowDrawn, 60);
+    check('the title is the window\'s', await page.evaluate('document.title') ===
+        'Информатика - търсене с връщане назад');
+    await expectColours(page, 'the window as it starts', [
+        [places.showButton, colours.turquoise], [places.counter, colours.white],
+        [places.diskCount10, colours.purple], [places.disk(0), colours.darkRed],
+        [places.disk(1), colours.orange], [{ x: 3800, y: 2000 }, colours.formBlue],
+    ].map(([place, colour]) => ({ ...at(place), colour })));
+    await page.mouseDrag(at(places.disk(0)), at(places.peg(2)));
+    await expectColours(page, 'a mouse drag moves disk 0 to the right peg', [
+        { ...at(places.disk(0, 2)), colour: colours.darkRed },
+        { ...at(places.disk(0)), colour: colours.brown },
+    ]);
+    const fetched = await page.evaluate(`performance.getEntriesByType('resource')
+        .map(entry => entry.name.slice(0, 40)).filter(name => !/^(data|file):/.test(name))`);
+    check('nothing came from anywhere but the file', fetched.length === 0, fetched.join(', '));
+} finally {
+    await browser.close();
+}
+process.exit(failures() > 0 ? 1 : 0);
