@@ -4,7 +4,9 @@
 //
 // The page's start in Chromium against a bare Qt window for the web with the
 // program's widgets (bench/baseline), served from 127.0.0.1:
-//   firstframe.mjs BUILD_WEB_DIR [ROUNDS]
+//   firstframe.mjs BUILD_WEB_DIR [ROUNDS [AGAINST_SITE]]
+// AGAINST_SITE, a folder of another build of the program's page (one without
+// its service worker, say), takes the baseline's place.
 // Run on an X display (web.sh starts a virtual one). Each round opens each
 // page once, in an order that turns with the round, as an app window with a
 // fresh profile (nothing cached). The page reports the time from navigation
@@ -20,9 +22,9 @@ import { startChromium } from '../../tests/web/chromium.mjs';
 
 const build = process.argv[2] ?? 'build-web';
 const rounds = Number(process.argv[3] ?? 11);
-const sites = { program: join(build, 'site'), baseline: join(build, 'bench', 'site') };
+const sites = { program: join(build, 'site'), baseline: process.argv[4] ?? join(build, 'bench', 'site') };
 const types = { '.js': 'text/javascript', '.wasm': 'application/wasm', '.html': 'text/html',
-                '.svg': 'image/svg+xml' };
+                '.svg': 'image/svg+xml', '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
 
 // Waits for the mark and posts what the page measured.
 const report = `new PerformanceObserver((list, observer) => {

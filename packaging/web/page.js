@@ -44,13 +44,23 @@
         return;
     }
 
-    // The download, counted as it comes and compiled while it comes: from
-    // the server, or, in the one-file page, from the text in the page.
+    // The one-file page holds the program as base64 text, decoded here rather
+    // than fetched as a data: address, whose size some browsers limit.
     const embedded = document.getElementById(`${program}-wasm`);
+    const decoded = text => {
+        if (Uint8Array.fromBase64)
+            return Uint8Array.fromBase64(text);
+        const binary = atob(text);
+        const bytes = new Uint8Array(binary.length);
+        for (let i = 0; i < binary.length; i++)
+            bytes[i] = binary.charCodeAt(i);
+        return bytes;
+    };
+    // Otherwise the download, counted as it comes and compiled while it comes.
     const compile = async () => {
-        const response = await fetch(embedded
-            ? `data:application/wasm;base64,${embedded.textContent}`
-            : `${program}.wasm?v=${version}`);
+        if (embedded)
+            return WebAssembly.compile(decoded(embedded.textContent));
+        const response = await fetch(`${program}.wasm?v=${version}`);
         if (!response.ok)
             throw new Error(`${program}.wasm: ${response.status}`);
         const total = Number(response.headers.get('Content-Length'));

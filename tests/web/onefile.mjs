@@ -18,25 +18,34 @@ limitTime(120);
 const at = place => onScreen(place, windowSize);
 const browser = await openBrowser(['--host-resolver-rules=MAP * ~NOTFOUND']);
 try {
-    const page = await browser.newPage();
-    await page.emulate(windowSize);
-    await page.go(pathToFileURL(resolve(file)).href);
-    await page.waitFor(windowDrawn, 60);
-    check('the title is the window\'s', await page.evaluate('document.title') ===
-        'Информатика - търсене с връщане назад');
-    await expectColours(page, 'the window as it starts', [
-        [places.showButton, colours.turquoise], [places.counter, colours.white],
-        [places.diskCount10, colours.purple], [places.disk(0), colours.darkRed],
-        [places.disk(1), colours.orange], [{ x: 3800, y: 2000 }, colours.formBlue],
-    ].map(([place, colour]) => ({ ...at(place), colour })));
-    await page.mouseDrag(at(places.disk(0)), at(places.peg(2)));
-    await expectColours(page, 'a mouse drag moves disk 0 to the right peg', [
-        { ...at(places.disk(0, 2)), colour: colours.darkRed },
-        { ...at(places.disk(0)), colour: colours.brown },
-    ]);
-    const fetched = await page.evaluate(`performance.getEntriesByType('resource')
-        .map(entry => entry.name.slice(0, 40)).filter(name => !/^(data|file):/.test(name))`);
-    check('nothing came from anywhere but the file', fetched.length === 0, fetched.join(', '));
+    // Once more in a browser without Uint8Array.fromBase64, as before 2025.
+    for (const without of [false, true]) {
+        console.log(without ? 'without Uint8Array.fromBase64:' : 'in this Chromium:');
+        const page = await browser.newPage();
+        if (without) {
+            await page.command('Page.addScriptToEvaluateOnNewDocument',
+                { source: 'delete Uint8Array.fromBase64;' });
+        }
+        await page.emulate(windowSize);
+        await page.go(pathToFileURL(resolve(file)).href);
+        await page.waitFor(windowDrawn, 60);
+        check('the title is the window\'s', await page.evaluate('document.title') ===
+            'Информатика - търсене с връщане назад');
+        await expectColours(page, 'the window as it starts', [
+            [places.showButton, colours.turquoise], [places.counter, colours.white],
+            [places.diskCount10, colours.purple], [places.disk(0), colours.darkRed],
+            [places.disk(1), colours.orange], [{ x: 3800, y: 2000 }, colours.formBlue],
+        ].map(([place, colour]) => ({ ...at(place), colour })));
+        await page.mouseDrag(at(places.disk(0)), at(places.peg(2)));
+        await expectColours(page, 'a mouse drag moves disk 0 to the right peg', [
+            { ...at(places.disk(0, 2)), colour: colours.darkRed },
+            { ...at(places.disk(0)), colour: colours.brown },
+        ]);
+        const fetched = await page.evaluate(`performance.getEntriesByType('resource')
+            .map(entry => entry.name.slice(0, 40)).filter(name => !/^(data|file):/.test(name))`);
+        check('nothing came from anywhere but the file', fetched.length === 0, fetched.join(', '));
+        await page.close();
+    }
 } finally {
     await browser.close();
 }
