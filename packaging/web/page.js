@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Towers project
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// Starts the program in the page: fetches its WebAssembly, saying how much
-// has come, and, should anything fail, says so instead of leaving a blank page.
+// Starts the program in the page: fits the window to the screen, fetches the
+// WebAssembly, saying how much has come, and, should anything fail, says so
+// instead of leaving a blank page; once the window is there, the service
+// worker that keeps the page for offline use (sw.js).
 'use strict';
 
 (async ({ program, version }) => {
