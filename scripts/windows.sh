@@ -4,8 +4,9 @@
 #
 # Installs what is missing, builds Qt for Windows once (cached, see
 # windows-qt.sh), then cross-builds into build-windows/ the self-contained
-# towers.exe, its installer towers-VERSION-setup.exe and the tests, which
-# `ctest` in that folder runs under Wine.
+# towers.exe, its installer towers-VERSION-setup.exe, its Windows Installer
+# package towers-VERSION.msi and the tests, which `ctest` in that folder runs
+# under Wine.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/deps.sh windows
@@ -13,4 +14,4 @@ qt=$(scripts/windows-qt.sh)
 BUILD_DIR=build-windows CMAKE_ARGS="-G Ninja -DCMAKE_BUILD_TYPE=Release
     -DCMAKE_TOOLCHAIN_FILE=$(pwd)/cmake/mingw-w64-x86_64.cmake
     -DCMAKE_PREFIX_PATH=$qt -DQT_HOST_PATH=/usr -DTOWERS_BENCHMARKS=OFF" scripts/build.sh
-echo "Built build-windows/towers.exe and build-windows/$(cd build-windows && ls towers-*-setup.exe)"
+echo "Built build-windows/towers.exe," $(cd build-windows && ls towers-*-setup.exe towers-*.msi | sed 's|^|build-windows/|')

@@ -2,14 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The program on Windows: one self-contained towers.exe with its icon and
-# version information, and the installer beside it.
+# version information, the installer for a teacher beside it, and the Windows
+# Installer package for an IT department.
 set(windows ${CMAKE_CURRENT_SOURCE_DIR}/packaging/windows)
 
 set(TOWERS_ICO ${windows}/towers.ico)
 configure_file(${windows}/towers.rc.in ${CMAKE_CURRENT_BINARY_DIR}/towers.rc @ONLY)
 target_sources(towers PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/towers.rc)
 # Nothing to strip for a teacher's USB stick; the tests keep their symbols.
-target_link_options(towers PRIVATE -s)
+# No link time in the file: two builds of one commit give the same bytes.
+target_link_options(towers PRIVATE -s -Wl,--no-insert-timestamp)
 
 find_program(MAKENSIS makensis REQUIRED)
 set(setup ${CMAKE_CURRENT_BINARY_DIR}/towers-${PROJECT_VERSION}-setup.exe)
@@ -18,3 +20,10 @@ add_custom_command(OUTPUT ${setup}
           -DICON=${TOWERS_ICO} -DOUTFILE=${setup} ${windows}/towers.nsi
   DEPENDS towers ${windows}/towers.nsi ${TOWERS_ICO} VERBATIM)
 add_custom_target(installer ALL DEPENDS ${setup})
+
+set(msi ${CMAKE_CURRENT_BINARY_DIR}/towers-${PROJECT_VERSION}.msi)
+add_custom_command(OUTPUT ${msi}
+  COMMAND ${windows}/msi.sh ${PROJECT_VERSION} $<TARGET_FILE:towers> ${TOWERS_ICO}
+          ${TOWERS_SOURCE_DATE_EPOCH} ${msi}
+  DEPENDS towers ${windows}/msi.sh ${windows}/towers.wxs ${TOWERS_ICO} VERBATIM)
+add_custom_target(msi ALL DEPENDS ${msi})

@@ -9,23 +9,11 @@
 #   installer.sh SETUP_EXE    (WINEPREFIX names the prefix; run on an X display)
 set -eu
 setup=$1
-wine=${TOWERS_LAUNCHER:-/usr/lib/wine/wine64}
-drive_c=$WINEPREFIX/drive_c
-installed="$drive_c/Program Files/Towers"
-shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Дорелски кули.lnk"
-title="Информатика - търсене с връщане назад"
-
-failures=0
-expect() { # what, then a command that must succeed
-    what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/installed.sh"
 registered() { # Wine writes its registry to system.reg once its server is idle
     grep -q -F '[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\towers]' "$WINEPREFIX/system.reg"
 }
 unregistered() { ! registered; }
-absent() { [ ! -e "$1" ]; }
 
 started=$(date +%s%N)
 "$wine" "$setup" /S
@@ -37,19 +25,7 @@ expect "a Start-menu shortcut" [ -f "$shortcut" ]
 expect "the shortcut points at the installed program" grep -q -a 'towers.exe' "$shortcut"
 expect "an entry in Add/Remove Programs" registered
 
-"$wine" 'C:\Program Files\Towers\towers.exe' 2>/dev/null &
-program=$!
-# xdotool's search fails when one of Wine's passing windows goes away under it.
-shown=""
-for _ in $(seq 600); do
-    window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
-    shown=$([ -n "$window" ] && xdotool getwindowname "$window" 2>/dev/null || true)
-    [ -n "$shown" ] && break
-    sleep 0.1
-done
-kill "$program"
-wineserver --wait
-expect "the installed program shows its window" [ "$shown" = "$title" ]
+expect "the installed program shows its window" installed_program_shows
 
 "$wine" "$installed/uninstall.exe" /S
 wineserver --wait # the uninstaller runs on from a copy of itself in the temporary folder

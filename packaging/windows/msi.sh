@@ -1,0 +1,41 @@
+#!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds the Windows Installer package of towers.wxs with msitools, the same
+# bytes for the same commit:
+#   msi.sh VERSION TOWERS_EXE TOWERS_ICO EPOCH OUT_MSI
+# The UpgradeCode, in towers.wxs, is the same for every version; the
+# ProductCode and the package code derive from the version, so that the same
+# version makes the same package and each new version a new product.
+# wixl writes the tables' texts in the code page of the language it takes the
+# machine to have, and records none: WINDOWS_LANGUAGE=bg makes it Cyrillic,
+# and msibuild then records that code page, so that every Windows reads the
+# names alike. wixl also takes the cabinet's file dates from the files, the
+# summary's times from the clock and the package code from chance: the files
+# are copies dated EPOCH, the clock is stopped at EPOCH (faketime), and the
+# package code is written over.
+set -eu
+version=$1 exe=$2 icon=$3 epoch=$4 out=$5
+code() { # what
+    python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.NAMESPACE_URL, sys.argv[1])).upper())' \
+        "bg.informatika.towers/$1/$version"
+}
+product_code=$(code product)
+package_code=$(code package)
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cp "$exe" "$work/towers.exe"
+cp "$icon" "$work/towers.ico"
+touch -d "@$epoch" "$work/towers.exe" "$work/towers.ico"
+printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
+export TZ=UTC WINDOWS_LANGUAGE=bg
+cd "$work"
+faketime "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" \
+    wixl -a x64 -D Version="$version" -D ProductCode="$product_code" \
+    -D Exe=towers.exe -D Icon=towers.ico -o towers.msi "$here/towers.wxs"
+msibuild towers.msi -i _ForceCodepage.idt \
+    -s "Towers puzzle $version" "The Towers project" "x64;1026" "{$package_code}"
+mv towers.msi "$out"

@@ -1,0 +1,37 @@
+# SPDX-FileCopyrightText: 2026 The Towers project
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Shared by the installer tests, which run under Wine on an X display with
+# WINEPREFIX naming the prefix: checks said as ok or FAIL, and the installed
+# program's start.
+wine=${TOWERS_LAUNCHER:-/usr/lib/wine/wine64}
+drive_c=$WINEPREFIX/drive_c
+installed="$drive_c/Program Files/Towers"
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Дорелски кули.lnk"
+title="Информатика - търсене с връщане назад"
+
+failures=0
+expect() { # what, then a command that must succeed
+    what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
+}
+absent() { [ ! -e "$1" ]; }
+
+# The title of the installed program's window, once it shows, or nothing
+# after a minute.
+installed_program_shows() {
+    "$wine" 'C:\Program Files\Towers\towers.exe' 2>/dev/null &
+    program=$!
+    # xdotool's search fails when one of Wine's passing windows goes away under it.
+    shown=""
+    for _ in $(seq 600); do
+        window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
+        shown=$([ -n "$window" ] && xdotool getwindowname "$window" 2>/dev/null || true)
+        [ -n "$shown" ] && break
+        sleep 0.1
+    done
+    kill "$program"
+    wineserver --wait
+    [ "$shown" = "$title" ]
+}
