@@ -13,8 +13,9 @@
 # and msibuild then records that code page, so that every Windows reads the
 # names alike. wixl also takes the cabinet's file dates from the files, the
 # summary's times from the clock and the package code from chance: the files
-# are copies dated EPOCH, the clock is stopped at EPOCH (faketime), and the
-# package code is written over.
+# are copies dated EPOCH, the clock is stopped at EPOCH (faketime -f, which
+# holds it there; without -f it would run on from EPOCH), and the package code
+# is written over.
 set -eu
 version=$1 exe=$2 icon=$3 epoch=$4 out=$5
 code() { # what
@@ -33,7 +34,7 @@ touch -d "@$epoch" "$work/towers.exe" "$work/towers.ico"
 printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
 export TZ=UTC WINDOWS_LANGUAGE=bg
 cd "$work"
-faketime "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" \
+faketime -f "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" \
     wixl -a x64 -D Version="$version" -D ProductCode="$product_code" \
     -D Exe=towers.exe -D Icon=towers.ico -o towers.msi "$here/towers.wxs"
 msibuild towers.msi -i _ForceCodepage.idt \
