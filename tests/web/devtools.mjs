@@ -60,7 +60,6 @@ export async function openBrowser(args = []) {
     });
 
     return {
-        send,
         async newPage() {
             const { targetId } = await send('Target.createTarget', { url: 'about:blank' });
             const { sessionId } = await send('Target.attachToTarget', { targetId, flatten: true });
