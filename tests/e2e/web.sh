@@ -12,6 +12,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 . "$here/cases.sh"
 
+# The log exists before the server starts: its own shell opens it only once
+# forked, maybe after the first look for the port below.
+: >"$WORK/server.log"
 python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$SITE" >"$WORK/server.log" 2>&1 &
 server_pid=$!
 trap 'stop_program; kill "$server_pid" 2>/dev/null; rm -rf "$WORK"' EXIT
