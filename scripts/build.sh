@@ -2,9 +2,17 @@
 # SPDX-FileCopyrightText: 2026 The Towers project
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Configures and builds into build/ (or $BUILD_DIR).
+# Configures and builds into build/ (or $BUILD_DIR); against the Qt installed
+# in $QT_PREFIX, when given (a Qt of ours).
 set -eu
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
-cmake -S . -B "$build_dir" ${CMAKE_ARGS:-}
+# CMake keeps the Qt a build folder found first: one that found its Qt
+# elsewhere (ours, before its options changed) is configured afresh.
+fresh=""
+if [ -n "${QT_PREFIX:-}" ] && [ -f "$build_dir/CMakeCache.txt" ] &&
+    ! grep -qxF "Qt6_DIR:PATH=$QT_PREFIX/lib/cmake/Qt6" "$build_dir/CMakeCache.txt"; then
+    fresh=--fresh
+fi
+cmake $fresh -S . -B "$build_dir" ${CMAKE_ARGS:-}
 cmake --build "$build_dir" -j "$(nproc)"

@@ -16,7 +16,7 @@ else
     scripts/deps.sh web
     . scripts/emsdk.sh
     qt=$(scripts/web-qt.sh)
-    BUILD_DIR=build-web CMAKE_ARGS="-G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel
+    BUILD_DIR=build-web QT_PREFIX=$qt CMAKE_ARGS="-G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel
         -DCMAKE_TOOLCHAIN_FILE=$qt/lib/cmake/Qt6/qt.toolchain.cmake
         -DTOWERS_BENCHMARKS=OFF -DBUILD_TESTING=OFF
         ${CMAKE_ARGS:-}" \

@@ -11,7 +11,7 @@ set -eu
 cd "$(dirname "$0")/.."
 scripts/deps.sh windows
 qt=$(scripts/windows-qt.sh)
-BUILD_DIR=build-windows CMAKE_ARGS="-G Ninja -DCMAKE_BUILD_TYPE=Release
+BUILD_DIR=build-windows QT_PREFIX=$qt CMAKE_ARGS="-G Ninja -DCMAKE_BUILD_TYPE=Release
     -DCMAKE_TOOLCHAIN_FILE=$(pwd)/cmake/mingw-w64-x86_64.cmake
     -DCMAKE_PREFIX_PATH=$qt -DQT_HOST_PATH=/usr -DTOWERS_BENCHMARKS=OFF" scripts/build.sh
 echo "Built build-windows/towers.exe," $(cd build-windows && ls towers-*-setup.exe towers-*.msi | sed 's|^|build-windows/|')
