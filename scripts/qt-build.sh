@@ -6,16 +6,29 @@
 # here, and prints the folder it is installed in; for windows-qt.sh and
 # web-qt.sh:
 #   qt-build.sh NAME PATCH OPTIONS [CMAKE_ARGUMENT...]
-# OPTIONS go to Qt's configure, the CMake arguments after them, and PATCH (or
-# /dev/null) is applied to the source first. The build is cached outside the
-# clone in qt-VERSION-NAME-KEY, KEY from the version, the options and the
-# patch, so every clone on the machine shares it and a second run takes a moment.
+# OPTIONS go to Qt's configure with those every Qt of ours shares (below), the
+# CMake arguments after them, and PATCH (or /dev/null) is applied to the source
+# first. The build is cached outside the clone in qt-VERSION-NAME-KEY, KEY from
+# the version, the options and the patch, so every clone on the machine shares
+# it and a second run takes a moment.
 set -eu
 here="$(cd "$(dirname "$0")/.." && pwd)"
 name=$1
 patch=$2
 options=$3
 shift 3
+
+# Only what the program and its tests use: Core, Gui, Widgets and Test, with
+# no SQL, network, XML, D-Bus or printing, and none of the widgets and formats
+# the window never shows or reads (JPEG, Markdown, ODF, graphics views, Vulkan,
+# MDI areas, wizards, the file, colour and font dialogs), each of which would
+# only lengthen a fresh machine's first build.
+options="$options -nomake tests -nomake examples -no-dbus -no-feature-sql
+ -no-feature-network -no-feature-xml -no-feature-concurrent -no-feature-printsupport
+ -no-libjpeg -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
+ -no-feature-textodfwriter -no-feature-graphicsview -no-feature-vulkan
+ -no-feature-mdiarea -no-feature-wizard -no-feature-filedialog
+ -no-feature-colordialog -no-feature-fontdialog"
 
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 key=$( (echo "$version $options"; cat "$patch") | sha256sum | cut -c1-12)

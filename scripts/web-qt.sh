@@ -11,13 +11,11 @@ set -eu
 here="$(cd "$(dirname "$0")/.." && pwd)"
 . "$here/scripts/emsdk.sh"
 
-# Only what the program and its tests use: Core, Gui, Widgets and Test. Every
-# third-party library from Qt's own copy: Debian's emscripten cannot build its
-# ports in its read-only cache. OpenGL stays: the web platform needs its headers.
+# Beside what qt-build.sh leaves out of every Qt of ours: every third-party
+# library from Qt's own copy, as Debian's emscripten cannot build its ports in
+# its read-only cache. OpenGL stays: the web platform needs its headers.
 options="-platform wasm-emscripten -qt-host-path /usr -release -static -optimize-size
- -nomake tests -nomake examples -no-dbus -no-feature-sql -no-feature-network
- -no-feature-xml -no-feature-concurrent -no-feature-printsupport
- -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz -qt-freetype -qt-doubleconversion"
+ -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype -qt-doubleconversion"
 
 # The web platform carries two DejaVu fonts for text in families it lacks; the
 # program brings its own font and uses no other, so they would be half a

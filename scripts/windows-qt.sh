@@ -13,13 +13,11 @@ toolchain="$here/cmake/mingw-w64-x86_64.cmake"
 # same source package, and Debian 12 and 13 each build their own (6.4, 6.8).
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 
-# Only what the program and its tests use: Core, Gui, Widgets and Test, the
-# Windows and offscreen platforms, the Fusion style. No drawing tablet (its
-# header is not in Debian's source), no OpenGL, SQL, network or XML.
+# Beside what qt-build.sh leaves out of every Qt of ours: the Windows and
+# offscreen platforms, the Fusion style; no drawing tablet (its header is not
+# in Debian's source) and no OpenGL.
 options="-xplatform win32-g++ -qt-host-path /usr -release -static -static-runtime
- -nomake tests -nomake examples -no-opengl -no-dbus -no-feature-sql
- -no-feature-network -no-feature-xml -no-feature-concurrent -no-feature-printsupport
- -no-feature-tabletevent -no-feature-style-windowsvista
+ -no-opengl -no-feature-tabletevent -no-feature-style-windowsvista
  -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype -qt-doubleconversion"
 
 # Without Direct2D, Qt 6.4's Windows platform still asks for the DirectWrite
