@@ -17,7 +17,7 @@ package="dpkg-dev file"
 windows="ninja-build dpkg-dev g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wixl msitools faketime wine64 wine python3-fonttools"
 web="cmake ninja-build qt6-base-dev qt6-base-dev-tools emscripten dpkg-dev fonts-liberation2 python3"
 tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev desktop-file-utils appstream lintian reuse git
- weston xwayland qt6-wayland qt6-base-private-dev dbus-daemon at-spi2-core python3-pyatspi"
+ debootstrap weston xwayland qt6-wayland qt6-base-private-dev dbus-daemon at-spi2-core python3-pyatspi"
 
 case "${1:-test}" in
 run) packages="$build $display" ;;
