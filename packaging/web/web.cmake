@@ -33,4 +33,9 @@ function(towers_add_page program site)
   add_custom_target(${program}_page ALL DEPENDS ${site}/index.html ${ARGN})
 endfunction()
 
+# Qt writes a page of its own beside a program, named after it, each time
+# CMake configures. The program is linked into a folder of its own, so that
+# Qt's page never replaces the one-file page, which a build would then take
+# for up to date.
+set_target_properties(towers PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/program)
 towers_add_page(towers ${CMAKE_CURRENT_BINARY_DIR}/site ${CMAKE_CURRENT_BINARY_DIR}/towers.html)
