@@ -17,10 +17,12 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 options="-platform wasm-emscripten -qt-host-path /usr -release -static -optimize-size
  -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype -qt-doubleconversion"
 
-# The web platform carries two DejaVu fonts for text in families it lacks; the
-# program brings its own font and uses no other, so they would be half a
-# megabyte of download for nothing.
-patch="$here/packaging/web/qt-wasm-without-bundled-fonts.patch"
+# Our patches to the web platform (packaging/web/qt-*.patch), each explained
+# at its top: without the two DejaVu fonts it carries, as the program brings
+# its own, and with its screen's style allowed by a strict security policy.
+patch=$(mktemp)
+trap 'rm -f "$patch"' EXIT
+cat "$here"/packaging/web/qt-*.patch >"$patch"
 
-exec "$here/scripts/qt-build.sh" wasm "$patch" "$options" \
+"$here/scripts/qt-build.sh" wasm "$patch" "$options" \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
