@@ -15,7 +15,9 @@ build="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2"
 display="xvfb xauth xdotool imagemagick"
 package="dpkg-dev file"
 windows="ninja-build dpkg-dev g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wixl msitools faketime wine64 wine python3-fonttools"
-web="cmake ninja-build qt6-base-dev qt6-base-dev-tools emscripten dpkg-dev fonts-liberation2 python3"
+web="cmake ninja-build qt6-base-dev qt6-base-dev-tools emscripten dpkg-dev fonts-liberation2 python3 python3-brotli zopfli"
+# The servers a school runs, as the web tests serve the page with them.
+servers="nginx libnginx-mod-http-brotli-static apache2"
 tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev desktop-file-utils appstream lintian reuse git
  debootstrap weston xwayland qt6-wayland qt6-base-private-dev dbus-daemon at-spi2-core python3-pyatspi"
 
@@ -25,7 +27,7 @@ package) packages="$build $package" ;;
 test) packages="$build $display $package $tests" ;;
 windows) packages="$build $display $windows x11-utils tesseract-ocr" ;;
 web) packages="$web" ;;
-web-test) packages="$web $display x11-utils tesseract-ocr chromium nodejs" ;;
+web-test) packages="$web $display x11-utils tesseract-ocr chromium nodejs $servers" ;;
 *) echo "usage: $0 [run|package|test|windows|web|web-test]" >&2; exit 2 ;;
 esac
 

@@ -2,114 +2,233 @@
 # SPDX-FileCopyrightText: 2026 The Towers project
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Gathers a program's web page into a folder any static server can serve,
-and makes the one-file version of it.
+the worker that takes the page out of browsers again, and the one-file page.
 
-  site.py PROGRAM.js QTLOADER.js SITE_DIR [ONE_FILE]
-      the program (PROGRAM.js and the PROGRAM.wasm beside it), Qt's loader
-      and the page's own files from this folder, into SITE_DIR; with
-      ONE_FILE, the whole page in that one HTML file besides
-  site.py --version SITE_DIR PROGRAM
-      only the version: the page, its manifest and its service worker made
-      anew for the files now in SITE_DIR
+  site.py [--one-file FILE] [--retire DIR] PROGRAM.js QTLOADER.js SITE_DIR
 
-The version is a hash of every file the page loads and of what the page, the
-manifest and the worker are made from. The page asks for each file with the
-version in its address, so that the service worker keeps every version apart
-in the browser's cache: a page runs only the program files of its own
-version, whichever the server or the cache holds.
+SITE_DIR is made anew, with the program (PROGRAM.js and the PROGRAM.wasm
+beside it), Qt's loader and the page's own files from this folder:
+  index.html, sw.js, manifest.webmanifest
+      the page, its service worker and its manifest, the only names that
+      stay from one version to the next;
+  page.HASH.js, page.HASH.css, qtloader.HASH.js, PROGRAM.HASH.js,
+  PROGRAM.HASH.wasm, icon.HASH.svg, icon-192.HASH.png, icon-512.HASH.png
+      every file the page loads, named by a hash of its content, so that one
+      address is only ever one content, and two versions may stand side by
+      side; beside each that compresses, FILE.br (brotli) and FILE.gz (gzip),
+      for servers that send a file compressed as it lies.
+The page names each of those files with its integrity hash, and so does the
+worker's list: a browser runs the files of one version, or none.
+
+With --retire, DIR/sw.js is the worker that takes the page out of the
+browsers that kept it, put in place of the page's sw.js. With --one-file,
+FILE is the whole page in one HTML file, to open from a disk.
 """
+import argparse
 import base64
 import hashlib
 import json
+import re
 import shutil
+import subprocess
 import sys
 from pathlib import Path
+
+import brotli
 
 HERE = Path(__file__).resolve().parent
 ICONS = HERE.parent / 'icons'
 
+# The program's window, in CSS pixels: the page's size for it.
+WINDOW = {'WIDTH': 670, 'HEIGHT': 424}
 
-def files_of(program):
-    """The files the site copies, by name, with where each comes from (None:
-    beside the program, or Qt's loader)."""
+# The files made for each version, from templates in this folder.
+MADE = ('index.html', 'sw.js', 'manifest.webmanifest')
+# The server may send these compressed as they lie; images of PNG are already.
+COMPRESSIBLE = ('.js', '.css', '.wasm', '.svg')
+REFERENCE = re.compile(r'@(FILE|SRI|SIZE):([^@]+)@')
+
+
+def fail(message):
+    sys.exit(f'site.py: {message}')
+
+
+def sources(program, program_js, loader):
+    """The files the page loads, by their names before hashing."""
     return {
         'page.js': HERE / 'page.js',
-        'qtloader.js': None,
-        f'{program}.js': None,
-        f'{program}.wasm': None,
-        f'{program}.svg': HERE.parent / 'bg.informatika.towers.svg',
+        'page.css': HERE / 'page.css',
+        'qtloader.js': loader,
+        f'{program}.js': program_js,
+        f'{program}.wasm': program_js.with_suffix('.wasm'),
+        'icon.svg': HERE.parent / 'bg.informatika.towers.svg',
         'icon-192.png': ICONS / '192.png',
         'icon-512.png': ICONS / '512.png',
     }
 
 
-# The files the site makes for each version, from templates in this folder.
-MADE = ('index.html', 'manifest.webmanifest', 'sw.js')
+def integrity(content):
+    """The hash a browser checks a file against (Subresource Integrity)."""
+    return 'sha384-' + base64.b64encode(hashlib.sha384(content).digest()).decode()
 
 
-def fill(template, program, version=''):
-    return template.replace('@PROGRAM@', program).replace('@VERSION@', version)
+class File:
+    """A file of the page under its hashed name, with its integrity hash."""
+
+    def __init__(self, name, content):
+        stem, suffix = name.rsplit('.', 1)
+        self.content = content
+        self.name = f'{stem}.{hashlib.sha256(content).hexdigest()[:16]}.{suffix}'
+        self.integrity = integrity(content)
 
 
-def write_version(site, program):
-    copied = sorted(files_of(program))
-    digest = hashlib.sha256()
-    for name in copied:
-        digest.update(name.encode() + b'\0' + (site / name).read_bytes())
-    for name in MADE:
-        digest.update(name.encode() + b'\0' + (HERE / name).read_bytes())
-    version = digest.hexdigest()[:16]
-    # The worker's list: the page itself, by its folder's address, and every
-    # other file by its address of this version.
-    addresses = ['./'] + [f'{name}?v={version}' for name in sorted(copied + ['manifest.webmanifest'])]
-    for name in MADE:
-        made = fill((HERE / name).read_text(encoding='utf-8'), program, version)
-        (site / name).write_text(made.replace('@FILES@', json.dumps(addresses)), encoding='utf-8')
-    return version
+def fill(template, program, files, version=''):
+    """A template with its references filled in: @PROGRAM@, @VERSION@, the
+    window's size, and @FILE:name@, @SRI:name@, @SIZE:name@ of a file."""
+    text = template.replace('@PROGRAM@', program).replace('@VERSION@', version)
+    for key, value in WINDOW.items():
+        text = text.replace(f'@{key}@', str(value))
+
+    def resolve(match):
+        kind, name = match.groups()
+        if name not in files:
+            fail(f'a template names {name}, which is not a file of the page')
+        file = files[name]
+        return {'FILE': file.name, 'SRI': file.integrity, 'SIZE': str(len(file.content))}[kind]
+    return REFERENCE.sub(resolve, text)
 
 
-def one_file(site, program):
-    """The page with everything in it: the scripts inline, the icon and the
-    WebAssembly as base64 text, the latter in a data block page.js reads
-    instead of fetching the file. No manifest and no service worker: a page
-    opened from a file has neither."""
-    page = fill((HERE / 'index.html').read_text(encoding='utf-8'), program)
-    lines = []
-    for line in page.splitlines():
-        if 'rel="manifest"' in line or 'rel="apple-touch-icon"' in line:
-            continue
-        if 'rel="icon"' in line:
-            icon = base64.b64encode((site / f'{program}.svg').read_bytes()).decode()
-            line = f'<link rel="icon" href="data:image/svg+xml;base64,{icon}">'
-        elif line.startswith('<script src="'):
-            name = line.split('"')[1].split('?')[0]
-            attributes = line[line.index('"', len('<script src="')) + 1:line.index('>')]
-            if name == 'page.js':
-                wasm = base64.b64encode((site / f'{program}.wasm').read_bytes()).decode()
-                lines.append(f'<script type="application/wasm;base64" id="{program}-wasm">{wasm}</script>')
-            script = (site / name).read_text(encoding='utf-8')
-            if '</script' in script:
-                sys.exit(f'{name} holds "</script", which would end its inline script early')
-            line = f'<script{attributes}>{script}</script>'
-        lines.append(line)
-    return '\n'.join(lines) + '\n'
+def zopfli(path):
+    """gzip's format at its smallest, some 4 % below gzip -9, which the one-file
+    page needs to stay small enough for mail; more iterations than 5 gain
+    nothing worth their time."""
+    return subprocess.run(['zopfli', '--i5', '-c', path], check=True, capture_output=True).stdout
 
 
-def main(args):
-    if args[0] == '--version':
-        write_version(Path(args[1]), args[2])
+def write_compressed(file, site, earlier):
+    """FILE.br and FILE.gz beside a compressible file; taken from the earlier
+    site where it had the same name, so the same content, as compressing the
+    WebAssembly at the best takes half a minute."""
+    if not file.name.endswith(COMPRESSIBLE):
         return
-    program_js, loader, site = Path(args[0]), Path(args[1]), Path(args[2])
-    program = program_js.stem
-    beside = {f'{program}.js': program_js, f'{program}.wasm': program_js.with_suffix('.wasm'),
-              'qtloader.js': loader}
-    site.mkdir(parents=True, exist_ok=True)
-    for name, source in files_of(program).items():
-        shutil.copyfile(source or beside[name], site / name)
-    write_version(site, program)
-    if len(args) > 3:
-        Path(args[3]).write_text(one_file(site, program), encoding='utf-8')
+    for suffix, compress in (('.br', lambda: brotli.compress(file.content, quality=11)),
+                             ('.gz', lambda: zopfli(site / file.name))):
+        target = site / (file.name + suffix)
+        if earlier and (earlier / target.name).is_file():
+            shutil.copyfile(earlier / target.name, target)
+        else:
+            target.write_bytes(compress())
+
+
+def build_site(program, program_js, loader, site):
+    files = {}
+    for name, path in sources(program, program_js, loader).items():
+        content = path.read_bytes()
+        # The style sheet holds the window's size.
+        if name == 'page.css':
+            content = fill(content.decode(), program, files).encode()
+        files[name] = File(name, content)
+    templates = {name: (HERE / name).read_text(encoding='utf-8') for name in MADE}
+    digest = hashlib.sha256()
+    for text in sorted(file.name for file in files.values()) + [templates[name] for name in MADE]:
+        digest.update(text.encode() + b'\0')
+    version = digest.hexdigest()[:16]
+
+    # The folder is made beside the earlier one and takes its place whole.
+    new = site.with_name(site.name + '.new')
+    shutil.rmtree(new, ignore_errors=True)
+    new.mkdir(parents=True)
+    earlier = site if site.is_dir() else None
+    for file in files.values():
+        (new / file.name).write_bytes(file.content)
+        write_compressed(file, new, earlier)
+    # The worker's list: the manifest and every file the page loads, each
+    # with its integrity hash; the page itself it checks by the version it names.
+    manifest = fill(templates['manifest.webmanifest'], program, files).encode()
+    listed = sorted([('manifest.webmanifest', integrity(manifest))]
+                    + [(file.name, file.integrity) for file in files.values()])
+    worker_files = json.dumps([{'url': url, 'integrity': sri} for url, sri in listed], indent=4)
+    (new / 'manifest.webmanifest').write_bytes(manifest)
+    (new / 'index.html').write_text(fill(templates['index.html'], program, files, version), encoding='utf-8')
+    (new / 'sw.js').write_text(fill(templates['sw.js'], program, files, version).replace('@FILES@', worker_files),
+                               encoding='utf-8')
+    if site.exists():
+        shutil.rmtree(site)
+    new.rename(site)
+    return files
+
+
+def inline(text, name, tag):
+    """A file's text as the content of an inline element, which may not hold
+    what would end the element early or hide its end from the HTML parser."""
+    if re.search(rf'</{tag}|<!--', text, re.IGNORECASE):
+        fail(f'{name} holds "</{tag}" or "<!--", which would break its inline <{tag}> in the one-file page')
+    return text
+
+
+def csp_hash(text):
+    return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
+
+
+def one_file(site, files, program):
+    """The page with everything in it: the style and the scripts inline, the
+    icon as a data: address, and the WebAssembly gzipped (its .gz), as base64 text in a
+    data block page.js unpacks. No manifest and no service worker: a page
+    opened from a file has neither. Its own security policy allows exactly
+    its inline style and scripts, and no connection anywhere."""
+    page = (site / 'index.html').read_text(encoding='utf-8')
+    by_name = {file.name: (name, file) for name, file in files.items()}
+    styles, scripts = [], []
+
+    def style(match):
+        name, file = by_name[match.group(1)]
+        styles.append(inline(file.content.decode(), name, 'style'))
+        return f'<style>{styles[-1]}</style>'
+
+    def script(match):
+        name, file = by_name[match.group(1)]
+        scripts.append(inline(file.content.decode(), name, 'script'))
+        tag = f'<script{match.group(2)}>{scripts[-1]}</script>'
+        if name == 'page.js':
+            wasm = (site / (files[f'{program}.wasm'].name + '.gz')).read_bytes()
+            tag = (f'<script type="application/gzip;base64" id="{program}-wasm">'
+                   f'{base64.b64encode(wasm).decode()}</script>\n{tag}')
+        return tag
+
+    page = re.sub(r'<link rel="(manifest|apple-touch-icon)"[^>]*>\n', '', page)
+    page = re.sub(r'<link rel="icon" href="([^"]+)" type="([^"]+)">', lambda match:
+                  f'<link rel="icon" href="data:{match.group(2)};base64,'
+                  f'{base64.b64encode(by_name[match.group(1)][1].content).decode()}">', page)
+    page = re.sub(r'<link rel="stylesheet" href="([^"]+)" integrity="[^"]+">', style, page)
+    page = re.sub(r'<script src="([^"]+)" integrity="[^"]+"([^>]*)></script>', script, page, flags=re.S)
+    policy = (f"default-src 'none'; script-src {' '.join(map(csp_hash, scripts))} 'wasm-unsafe-eval'; "
+              f"style-src {' '.join(map(csp_hash, styles))}; img-src data:; connect-src 'none'; "
+              "object-src 'none'; base-uri 'none'; form-action 'none'")
+    return page.replace('<meta charset="utf-8">\n', '<meta charset="utf-8">\n'
+                        f'<meta http-equiv="Content-Security-Policy" content="{policy}">\n', 1)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split('\n\n')[0])
+    parser.add_argument('--one-file', type=Path)
+    parser.add_argument('--retire', type=Path)
+    parser.add_argument('program_js', type=Path)
+    parser.add_argument('loader', type=Path)
+    parser.add_argument('site', type=Path)
+    args = parser.parse_args()
+    program = args.program_js.name.removesuffix('.js')
+    # The name becomes a JavaScript name (PROGRAM_entry) and part of addresses.
+    if not re.fullmatch(r'[A-Za-z_][A-Za-z0-9_]*', program):
+        fail(f'the program\'s name "{program}" is not a plain identifier (letters, digits, _)')
+
+    files = build_site(program, args.program_js, args.loader, args.site)
+    if args.retire:
+        args.retire.mkdir(parents=True, exist_ok=True)
+        (args.retire / 'sw.js').write_text(fill((HERE / 'sw-retire.js').read_text(encoding='utf-8'), program, files),
+                                           encoding='utf-8')
+    if args.one_file:
+        args.one_file.write_text(one_file(args.site, files, program), encoding='utf-8')
 
 
 if __name__ == '__main__':
-    main(sys.argv[1:])
+    main()

@@ -5,24 +5,51 @@
 // version in a cache of its own, so that the program starts with the network
 // gone and installs as an app.
 //
-// The page comes from the network whenever there is one, and every other file
-// is asked for with its version in the address: a newer page brings its own
-// files, from the server, and never runs beside an older file from the cache.
-// A newer worker comes with a newer page; once it has kept all of its files
-// it takes over at once and deletes the caches of every other version. Should
-// it fail to get them all, the older worker and its cache stay.
+// It answers only the page's own addresses: the page, from the network
+// whenever the server answers in time and well, else as kept; the files on
+// its list, all named by their content, from the cache. Other pages in or
+// below the page's folder are none of its business.
+//
+// A newer worker comes with a newer page. It fetches its files past the
+// browser's HTTP cache, each checked against its integrity hash, and the page
+// only if it names this version; once it has them all it takes over at once
+// and deletes the caches of every other version. Should it fail to get them
+// all, as while the site is being updated, the older worker and its cache stay.
 'use strict';
+
+const version = '@VERSION@';
+// The files but the page, each with its integrity hash, as site.py lists them.
+const files = @FILES@;
+// How long a navigation waits for the server before the kept page answers.
+const patience = 5000;
 
 // Named by the page's address as well, as other copies of the page, or other
 // pages, may share the server.
 const cachePrefix = `@PROGRAM@ ${self.registration.scope} `;
-const cacheName = `${cachePrefix}@VERSION@`;
-const files = @FILES@;
+const cacheName = `${cachePrefix}${version}`;
+const page = self.registration.scope;
+const pageAddresses = new Set([page, `${page}index.html`]);
+const keptAddresses = new Set(files.map(({ url }) => new URL(url, page).href));
+
+// A redirected response cannot answer a navigation: kept as if it came
+// straight from its address.
+const unredirected = response => (response.redirected
+    ? new Response(response.body, { status: response.status, statusText: response.statusText, headers: response.headers })
+    : response);
 
 self.addEventListener('install', event => {
     event.waitUntil((async () => {
+        const fetched = await Promise.all([{ url: page }, ...files].map(async ({ url, integrity }) => {
+            const response = await fetch(new Request(url, { cache: 'reload', integrity }));
+            if (!response.ok)
+                throw new Error(`${url}: ${response.status}`);
+            return [url, unredirected(response)];
+        }));
+        const [, pageResponse] = fetched[0];
+        if (!(await pageResponse.clone().text()).includes(version))
+            throw new Error(`the page on the server is not of version ${version}`);
         const cache = await caches.open(cacheName);
-        await cache.addAll(files);
+        await Promise.all(fetched.map(([url, response]) => cache.put(url, response)));
         await self.skipWaiting();
     })());
 });
@@ -37,15 +64,35 @@ self.addEventListener('activate', event => {
     })());
 });
 
+// The page from the server, asked anew past the HTTP cache, so that a server's
+// long cache times never hold back a newer version; the kept page when the
+// server cannot be reached, fails (5xx) or has not answered within patience.
+const navigation = async request => {
+    const kept = caches.open(cacheName).then(cache => cache.match(page));
+    const fromServer = fetch(new Request(request, { cache: 'no-cache' }));
+    const late = new Promise(resolve => setTimeout(resolve, patience, 'late'));
+    try {
+        const first = await Promise.race([fromServer, late]);
+        if (first === 'late')
+            return (await kept) ?? await fromServer;
+        if (first.status >= 500)
+            return (await kept) ?? first;
+        return first;
+    } catch {
+        return (await kept) ?? Response.error();
+    }
+};
+
 self.addEventListener('fetch', event => {
     const request = event.request;
     if (request.method !== 'GET')
         return;
-    const kept = async address => (await caches.open(cacheName)).match(address);
+    const url = new URL(request.url);
     if (request.mode === 'navigate') {
-        event.respondWith(fetch(request).catch(async () =>
-            (await kept(self.registration.scope)) ?? Response.error()));
-        return;
+        if (pageAddresses.has(`${url.origin}${url.pathname}`))
+            event.respondWith(navigation(request));
+    } else if (keptAddresses.has(url.href)) {
+        event.respondWith((async () =>
+            (await (await caches.open(cacheName)).match(request)) ?? fetch(request))());
     }
-    event.respondWith((async () => (await kept(request)) ?? fetch(request))());
 });

@@ -19,15 +19,26 @@ qt_import_plugins(towers EXCLUDE_BY_TYPE imageformats)
 # The page loads the program itself (page.js); Qt's own page is not used.
 # towers_add_page(PROGRAM SITE [ONE_FILE]) gathers a program's page in the
 # folder SITE, named after the program (the benchmark's baseline has one too),
-# and, given ONE_FILE, the whole page in that one HTML file (site.py).
+# the worker that retires it in SITE/../retire, and, given ONE_FILE, the whole
+# page in that one HTML file (site.py).
 find_program(PYTHON3 python3 REQUIRED)
 function(towers_add_page program site)
-  set(page_sources ${web}/site.py ${web}/index.html ${web}/page.js ${web}/sw.js
-    ${web}/manifest.webmanifest ${PROJECT_SOURCE_DIR}/packaging/bg.informatika.towers.svg
+  # The page runs under a strict security policy, which allows compiling
+  # WebAssembly but no JavaScript made at run time, as emscripten's bindings
+  # otherwise make for speed.
+  target_link_options(${program} PRIVATE -sDYNAMIC_EXECUTION=0)
+  set(page_sources ${web}/site.py ${web}/index.html ${web}/page.js ${web}/page.css ${web}/sw.js
+    ${web}/sw-retire.js ${web}/manifest.webmanifest ${PROJECT_SOURCE_DIR}/packaging/bg.informatika.towers.svg
     ${PROJECT_SOURCE_DIR}/packaging/icons/192.png ${PROJECT_SOURCE_DIR}/packaging/icons/512.png)
-  add_custom_command(OUTPUT ${site}/index.html ${ARGN}
-    COMMAND ${PYTHON3} ${web}/site.py $<TARGET_FILE_DIR:${program}>/${program}.js
-            ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js ${site} ${ARGN}
+  cmake_path(GET site PARENT_PATH folder)
+  set(one_file)
+  if(ARGN)
+    set(one_file --one-file ${ARGN})
+  endif()
+  add_custom_command(OUTPUT ${site}/index.html ${folder}/retire/sw.js ${ARGN}
+    COMMAND ${PYTHON3} ${web}/site.py --retire ${folder}/retire ${one_file}
+            $<TARGET_FILE_DIR:${program}>/${program}.js
+            ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js ${site}
     DEPENDS ${program} ${page_sources}
     VERBATIM)
   add_custom_target(${program}_page ALL DEPENDS ${site}/index.html ${ARGN})
