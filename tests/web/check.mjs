@@ -3,6 +3,7 @@
 //
 // Checks for the browser tests, said as the end-to-end cases say them: each
 // prints "ok:" or "FAIL:" with what it checks, and a test fails when any did.
+import { colours, onScreen, places, windowSize } from './board.mjs';
 import { sleep } from './devtools.mjs';
 
 let failed = 0;
@@ -46,6 +47,31 @@ export async function expectColours(page, what, points, which = 'all') {
 
 // True in the page once the program's window is on it (page.js marks it).
 export const windowDrawn = "performance.getEntriesByName('window-drawn').length > 0";
+
+// The page runs whole, shown at the window's own size: the window is there,
+// and a drag moves disk 0 to the right peg, as on any start.
+export async function expectPlays(page, what) {
+    try {
+        await page.waitFor(windowDrawn, 60);
+    } catch {
+        const status = await page.evaluate('document.getElementById("status")?.textContent').catch(() => '');
+        return check(what, false, `no window; the page says: ${status}`);
+    }
+    const at = place => onScreen(place, windowSize);
+    await page.mouseDrag(at(places.disk(0)), at(places.peg(2)));
+    return expectColours(page, what, [
+        { ...at(places.disk(0, 2)), colour: colours.darkRed },
+        { ...at(places.disk(0)), colour: colours.brown },
+    ]);
+}
+
+// What a page's security policy refused, each "directive blocked", from the
+// moment the page is opened.
+export const recordRefusals = page => page.command('Page.addScriptToEvaluateOnNewDocument', {
+    source: `addEventListener('securitypolicyviolation', event =>
+        (window.refusals ??= []).push(event.effectiveDirective + ' ' + event.blockedURI));`,
+});
+export const refusals = page => page.evaluate('window.refusals ?? []');
 
 // Ends a test that takes longer than it ever should, as failed.
 export function limitTime(seconds) {

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Debian's Chromium for the web tests and the benchmark, with a fresh profile
-// of its own (nothing cached) that goes with it:
-//   const browser = startChromium([ARGUMENT...], { pipes }); ... await browser.stop();
+// of its own (nothing cached) that goes with it, or the profile folder given,
+// which stays, for a second visit:
+//   const browser = startChromium([ARGUMENT...], { pipes, profile }); ... await browser.stop();
 // With pipes, its descriptors 3 and 4 are pipes to this process, for the
 // DevTools protocol (devtools.mjs).
 // As root Chromium runs only without its sandbox; --test-type then keeps the
@@ -15,8 +16,8 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
-export function startChromium(args, { pipes = false } = {}) {
-    const profile = mkdtempSync(join(tmpdir(), 'towers-chromium-'));
+export function startChromium(args, { pipes = false, profile: kept = null } = {}) {
+    const profile = kept ?? mkdtempSync(join(tmpdir(), 'towers-chromium-'));
     const browser = spawn('chromium', ['--no-sandbox', '--test-type', `--user-data-dir=${profile}`,
         '--no-first-run', '--no-default-browser-check', '--password-store=basic', '--disable-gpu', ...args],
         {
@@ -42,7 +43,8 @@ export function startChromium(args, { pipes = false } = {}) {
             signal('SIGTERM');
             await ended;
             signal('SIGKILL');
-            rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
+            if (!kept)
+                rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
         },
     };
 }

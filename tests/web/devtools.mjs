@@ -8,14 +8,15 @@
 // commands go in on descriptor 3, answers and events come out on descriptor
 // 4, each a JSON text ending in a NUL), so no port is opened and no package
 // is needed:
-//   const browser = await openBrowser([ARGUMENT...]);
+//   const browser = await openBrowser([ARGUMENT...], { profile });
 //   const page = await browser.newPage();
 //   await page.go(url); ...; await browser.close();
 import { startChromium } from './chromium.mjs';
+import { decodePng } from './png.mjs';
 
-export async function openBrowser(args = []) {
+export async function openBrowser(args = [], { profile } = {}) {
     const chromium = startChromium(['--headless=new', '--remote-debugging-pipe', ...args],
-        { pipes: true });
+        { pipes: true, profile });
     const [, , , commands, answers] = chromium.process.stdio;
     let nextId = 1;
     const waiting = new Map();
@@ -59,12 +60,23 @@ export async function openBrowser(args = []) {
         listeners.add(listener);
     });
 
+    // Every event of that name in that session, until the returned function is called.
+    const every = (method, sessionId, handler) => {
+        const listener = message => {
+            if (message.method === method && message.sessionId === sessionId)
+                handler(message.params);
+        };
+        listeners.add(listener);
+        return () => listeners.delete(listener);
+    };
+
     return {
         async newPage() {
             const { targetId } = await send('Target.createTarget', { url: 'about:blank' });
             const { sessionId } = await send('Target.attachToTarget', { targetId, flatten: true });
             const page = makePage((method, params) => send(method, params, sessionId),
-                method => event(method, sessionId), () => send('Target.closeTarget', { targetId }));
+                method => event(method, sessionId), () => send('Target.closeTarget', { targetId }),
+                (method, handler) => every(method, sessionId, handler));
             await page.command('Page.enable');
             await page.command('Runtime.enable');
             return page;
@@ -73,10 +85,11 @@ export async function openBrowser(args = []) {
     };
 }
 
-function makePage(command, event, close) {
+function makePage(command, event, close, on) {
     const page = {
         command,
         close,
+        on,
         // Opens the address and waits until the page has loaded.
         async go(url) {
             const loaded = event('Page.loadEventFired');
@@ -172,20 +185,13 @@ function makePage(command, event, close) {
             await mouse('mouseReleased', to);
             await sleep(200);
         },
-        // The colours at places of the page as it is shown now, each "r,g,b":
-        // a screenshot that the page itself decodes.
+        // The colours at places of the page as it is shown now, each "r,g,b",
+        // from a screenshot.
         async coloursAt(points) {
             const { data } = await command('Page.captureScreenshot', { format: 'png' });
             const ratio = await page.evaluate('devicePixelRatio');
-            return page.evaluate(`(async () => {
-                const image = await createImageBitmap(await (await fetch('data:image/png;base64,${data}')).blob());
-                const canvas = new OffscreenCanvas(image.width, image.height);
-                const context = canvas.getContext('2d');
-                context.drawImage(image, 0, 0);
-                return ${JSON.stringify(points)}.map(({ x, y }) =>
-                    Array.from(context.getImageData(Math.round(x * ${ratio}), Math.round(y * ${ratio}), 1, 1).data)
-                        .slice(0, 3).join(','));
-            })()`);
+            const image = decodePng(Buffer.from(data, 'base64'));
+            return points.map(({ x, y }) => image.colourAt(Math.round(x * ratio), Math.round(y * ratio)));
         },
         async screenshot() {
             const { data } = await command('Page.captureScreenshot', { format: 'png' });

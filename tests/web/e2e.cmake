@@ -22,10 +22,24 @@ endforeach()
 add_test(NAME e2e_web_touch COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/touch.mjs ${PROJECT_BINARY_DIR}/site)
 set_tests_properties(e2e_web_touch PROPERTIES TIMEOUT 300 LABELS e2e-web)
 
-# Installable, offline after the first visit, and replaced whole by a newer
-# version; and the one-file page opened as a file.
-add_test(NAME e2e_web_offline
-  COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/offline.mjs ${PROJECT_BINARY_DIR}/site
-          ${PROJECT_SOURCE_DIR}/packaging/web/site.py)
+# Installable and offline after the first visit; a newer version put up,
+# whole or in half; what the worker answers, and what not; servers and
+# browsers that get the page wrong; the page on Debian's nginx and Apache with
+# the README's configuration; and the one-file page opened as a file.
+set(site ${PROJECT_BINARY_DIR}/site)
+set(site_py ${PROJECT_SOURCE_DIR}/packaging/web/site.py)
+add_test(NAME e2e_web_offline COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/offline.mjs ${site})
+add_test(NAME e2e_web_updates COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/updates.mjs ${site} ${site_py}
+  $<TARGET_FILE_DIR:towers>/towers.js ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js)
+add_test(NAME e2e_web_worker
+  COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/worker.mjs ${site} ${PROJECT_BINARY_DIR}/retire/sw.js)
+add_test(NAME e2e_web_refusals COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/refusals.mjs ${site})
+foreach(server nginx apache)
+  add_test(NAME e2e_web_${server} COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/hosting.mjs ${server} ${site})
+endforeach()
 add_test(NAME e2e_web_one_file COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/onefile.mjs ${PROJECT_BINARY_DIR}/towers.html)
-set_tests_properties(e2e_web_offline e2e_web_one_file PROPERTIES TIMEOUT 300 LABELS e2e-web)
+set_tests_properties(e2e_web_offline e2e_web_updates e2e_web_worker e2e_web_refusals e2e_web_nginx
+  e2e_web_apache e2e_web_one_file PROPERTIES TIMEOUT 480 LABELS e2e-web)
+
+# What site.py makes of a small stand-in program, and the inputs it refuses.
+add_test(NAME web_site COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/web/test_site.py ${site_py})

@@ -3,19 +3,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // The one-file page opened as a file, as from a USB stick or a message, with
-// no server and every host unreachable, in headless Chromium: the window as
-// the end-to-end cases' start-up sees it, and a drag.
+// no server and every host unreachable, in headless Chromium: small enough to
+// send by mail, the window as the end-to-end cases' start-up sees it, and a
+// drag, all under the page's own strict security policy.
 //   onefile.mjs ONE_FILE
+import { statSync } from 'node:fs';
 import { resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { colours, onScreen, places, windowSize } from './board.mjs';
-import { check, expectColours, failures, limitTime, windowDrawn } from './check.mjs';
+import { check, expectColours, failures, limitTime, recordRefusals, refusals, windowDrawn } from './check.mjs';
 import { openBrowser } from './devtools.mjs';
 
 const [file] = process.argv.slice(2);
 limitTime(120);
 
 const at = place => onScreen(place, windowSize);
+// Many schools' mail takes no attachment over 10 MB, which base64 makes of 7.5.
+const { size } = statSync(file);
+check('the file is under 5 MB', size <= 5e6, `${size} bytes`);
+
 const browser = await openBrowser(['--host-resolver-rules=MAP * ~NOTFOUND']);
 try {
     // Once more in a browser without Uint8Array.fromBase64, as before 2025.
@@ -27,6 +33,7 @@ try {
                 { source: 'delete Uint8Array.fromBase64;' });
         }
         await page.emulate(windowSize);
+        await recordRefusals(page);
         await page.go(pathToFileURL(resolve(file)).href);
         await page.waitFor(windowDrawn, 60);
         check('the title is the window\'s', await page.evaluate('document.title') ===
@@ -44,6 +51,11 @@ try {
         const fetched = await page.evaluate(`performance.getEntriesByType('resource')
             .map(entry => entry.name.slice(0, 40)).filter(name => !/^(data|file):/.test(name))`);
         check('nothing came from anywhere but the file', fetched.length === 0, fetched.join(', '));
+        const policy = await page.evaluate(
+            'document.querySelector(\'meta[http-equiv="Content-Security-Policy"]\')?.content ?? ""');
+        check('the page\'s own policy allows no connection and refused nothing',
+            policy.includes("connect-src 'none'") && (await refusals(page)).length === 0,
+            `${policy}; refused: ${(await refusals(page)).join(', ')}`);
         await page.close();
     }
 } finally {

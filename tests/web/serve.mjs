@@ -2,26 +2,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // A static web server for one folder, on 127.0.0.1, as a school's server would
-// serve the page; the tests stop it to take the network away:
-//   const server = await serve(FOLDER); ... server.url ...; await server.close();
-import { readFile } from 'node:fs/promises';
+// serve the page; the tests stop it to take the network away, and change what
+// it sends to play the servers a page meets:
+//   const server = await serve(FOLDER, { port, headers, answer });
+//   ... server.url ...; server.folder = OTHER_FOLDER; ...; await server.close();
+// Every file goes out with its Last-Modified time, and a request that already
+// has it gets 304, as from any static server; headers are the ones sent
+// besides (by default Cache-Control: no-cache). answer(request, response),
+// when it returns true, has answered the request itself.
+import { readFile, stat } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
 
-const types = {
+export const types = {
     '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
-    '.svg': 'image/svg+xml', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
+    '.css': 'text/css', '.svg': 'image/svg+xml', '.png': 'image/png',
+    '.webmanifest': 'application/manifest+json',
 };
 
-export function serve(folder, port = 0) {
+export function serve(folder, { port = 0, headers = { 'Cache-Control': 'no-cache' }, answer = () => false } = {}) {
+    const served = { folder };
     const server = createServer(async (request, response) => {
+        if (answer(request, response))
+            return;
         const path = normalize(decodeURIComponent(new URL(request.url, 'http://host').pathname));
-        const file = join(folder, path.endsWith('/') ? `${path}index.html` : path);
+        const file = join(served.folder, path.endsWith('/') ? `${path}index.html` : path);
         try {
-            const content = await readFile(file);
+            const [content, { mtime }] = await Promise.all([readFile(file), stat(file)]);
+            const modified = new Date(Math.floor(mtime.getTime() / 1000) * 1000);
+            const since = Date.parse(request.headers['if-modified-since'] ?? '');
+            if (since >= modified.getTime()) {
+                response.writeHead(304, headers);
+                response.end();
+                return;
+            }
             response.writeHead(200, {
                 'Content-Type': types[extname(file)] ?? 'application/octet-stream',
-                'Cache-Control': 'no-cache',
+                'Last-Modified': modified.toUTCString(),
+                ...headers,
             });
             response.end(content);
         } catch {
@@ -29,12 +47,12 @@ export function serve(folder, port = 0) {
             response.end();
         }
     });
-    return new Promise(resolve => server.listen(port, '127.0.0.1', () => resolve({
+    return new Promise(resolve => server.listen(port, '127.0.0.1', () => resolve(Object.assign(served, {
         url: `http://127.0.0.1:${server.address().port}/`,
         port: server.address().port,
         close: () => new Promise(done => {
             server.closeAllConnections();
             server.close(done);
         }),
-    })));
+    }))));
 }
