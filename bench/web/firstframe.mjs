@@ -2,79 +2,78 @@
 // SPDX-FileCopyrightText: 2026 The Towers project
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The page's start in Chromium against a bare Qt window for the web with the
-// program's widgets (bench/baseline), served from 127.0.0.1:
-//   firstframe.mjs BUILD_WEB_DIR [ROUNDS [AGAINST_SITE]]
-// AGAINST_SITE, a folder of another build of the program's page (one without
-// its service worker, say), takes the baseline's place.
-// Run on an X display (web.sh starts a virtual one). Each round opens each
-// page once, in an order that turns with the round, as an app window with a
-// fresh profile (nothing cached). The page reports the time from navigation
-// to the window's first frame (page.js's "window-drawn" mark) and the bytes
-// it transferred; the gzip -9 size of those files is computed here. Prints
-// the medians with their smallest and largest, and the program's ratio to the
-// baseline: the median of the per-round ratios with its smallest and largest.
-import { readFileSync } from 'node:fs';
-import { createServer } from 'node:http';
-import { extname, join } from 'node:path';
-import { gzipSync } from 'node:zlib';
-import { startChromium } from '../../tests/web/chromium.mjs';
+// The page's start in headless Chromium against a bare Qt window for the web
+// with the program's widgets (bench/baseline), each served from 127.0.0.1 by
+// Debian's nginx with the README's configuration (tests/web/servers.mjs):
+//   firstframe.mjs BUILD_WEB_DIR [ROUNDS]
+// Each round visits each page in an order that turns with the round: a first
+// visit in a fresh profile (nothing cached), then, once its service worker
+// keeps the page and the browser has had time to keep the compiled
+// WebAssembly, a browser started anew on the same profile visits twice more
+// (files from the worker's cache). For each visit: the time from navigation
+// to the window's first frame (page.js's window-drawn mark), and the bytes
+// the browser transferred by then (DevTools' encodedDataLength). Prints the
+// medians with their smallest and largest, and the program's ratio to the
+// baseline, the median of the per-round ratios; then the bytes of a first
+// visit from nginx as Debian installs it, without the configuration.
+import { cpSync, mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { windowDrawn } from '../../tests/web/check.mjs';
+import { openBrowser, sleep } from '../../tests/web/devtools.mjs';
+import { startServer } from '../../tests/web/servers.mjs';
+import { temporary } from '../../tests/web/versions.mjs';
 
 const build = process.argv[2] ?? 'build-web';
 const rounds = Number(process.argv[3] ?? 11);
-const sites = { program: join(build, 'site'), baseline: process.argv[4] ?? join(build, 'bench', 'site') };
-const types = { '.js': 'text/javascript', '.wasm': 'application/wasm', '.html': 'text/html',
-                '.svg': 'image/svg+xml', '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
+const sites = { program: join(build, 'site'), baseline: join(build, 'bench', 'site') };
 
-// Waits for the mark and posts what the page measured.
-const report = `new PerformanceObserver((list, observer) => {
-    const mark = list.getEntriesByName('window-drawn')[0];
-    if (!mark) return;
-    observer.disconnect();
-    const entries = [...performance.getEntriesByType('navigation'),
-                     ...performance.getEntriesByType('resource')];
-    fetch('/result', { method: 'POST', body: JSON.stringify({
-        ms: mark.startTime,
-        bytes: entries.reduce((sum, entry) => sum + entry.transferSize, 0),
-        files: entries.map(entry => new URL(entry.name).pathname) }) });
-}).observe({ type: 'mark', buffered: true });`;
+const roots = {};
+const servers = {};
+for (const [name, site] of Object.entries(sites)) {
+    roots[name] = temporary(`bench-${name}`);
+    cpSync(site, join(roots[name], 'towers'), { recursive: true });
+    servers[name] = await startServer('nginx', roots[name]);
+}
 
-let waiting = null;
-const server = createServer((request, response) => {
-    if (request.method === 'POST') {
-        let body = '';
-        request.on('data', chunk => { body += chunk; });
-        request.on('end', () => { response.end(); waiting?.(JSON.parse(body)); });
-        return;
-    }
-    const [, site, file] = request.url.match(/^\/(\w+)\/([^?]*)/) ?? [];
+// One visit in a browser of that profile: first frame in ms, bytes by then.
+const visit = async (url, profile) => {
+    const browser = await openBrowser([], { profile });
     try {
-        let content = readFileSync(join(sites[site], file || 'index.html'));
-        if (!file)
-            content = content.toString().replace('</body>', `<script>${report}</script></body>`);
-        response.writeHead(200, { 'Content-Type': types[extname(file || 'index.html')] ?? 'application/octet-stream' });
-        response.end(content);
-    } catch {
-        response.writeHead(404);
-        response.end();
+        const page = await browser.newPage();
+        await page.emulate({ width: 670, height: 424 });
+        await page.command('Network.enable', { maxTotalBufferSize: 0 });
+        let bytes = 0;
+        page.on('Network.loadingFinished', ({ encodedDataLength }) => { bytes += encodedDataLength; });
+        await page.go(url);
+        await page.waitFor(windowDrawn, 60);
+        const transferred = bytes;
+        const ms = await page.evaluate("performance.getEntriesByName('window-drawn')[0].startTime");
+        return { page, browser, ms, bytes: transferred };
+    } catch (error) {
+        await browser.close();
+        throw error;
     }
-});
-await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
-const origin = `http://127.0.0.1:${server.address().port}`;
+};
 
-const visit = async name => {
-    const browser = startChromium([`--app=${origin}/${name}/`,
-        '--window-position=0,0', '--window-size=670,424']);
-    const result = await new Promise((resolve, reject) => {
-        waiting = resolve;
-        setTimeout(() => reject(new Error(`${name}: no first frame in 60 s`)), 60000).unref();
-    });
-    await browser.stop();
-    const gzip = result.files.reduce((sum, path) => {
-        const file = join(sites[name], path.slice(`/${name}/`.length) || 'index.html');
-        return sum + gzipSync(readFileSync(file), { level: 9 }).length;
-    }, 0);
-    return { ms: result.ms, bytes: result.bytes, gzip };
+const visits = async name => {
+    const profile = mkdtempSync(join(tmpdir(), 'towers-bench-profile-'));
+    try {
+        const first = await visit(servers[name].url, profile);
+        await first.page.waitFor('navigator.serviceWorker.controller !== null', 60);
+        await sleep(5000); // for the browser to keep the compiled WebAssembly
+        await first.browser.close();
+        const again = [];
+        for (let i = 0; i < 2; i++) {
+            const later = await visit(servers[name].url, profile);
+            again.push(later);
+            await sleep(i === 0 ? 5000 : 0);
+            await later.browser.close();
+        }
+        return [first, ...again].map(({ ms, bytes }) => ({ ms, bytes }));
+    } finally {
+        rmSync(profile, { recursive: true, force: true });
+    }
 };
 
 const median = values => {
@@ -83,24 +82,40 @@ const median = values => {
     return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
 };
 const spread = (values, digits) =>
-    `${median(values).toFixed(digits)} (${Math.min(...values).toFixed(digits)}–${Math.max(...values).toFixed(digits)})`;
+    `${median(values).toFixed(digits)} [${Math.min(...values).toFixed(digits)}, ${Math.max(...values).toFixed(digits)}]`;
 
-await visit('program'); // a warm-up for Chromium's own files, not counted
-await visit('baseline');
+await visits('program'); // a warm-up for Chromium's own files, not counted
+await visits('baseline');
 const results = { program: [], baseline: [] };
 for (let round = 0; round < rounds; ++round) {
     for (const name of round % 2 ? ['baseline', 'program'] : ['program', 'baseline'])
-        results[name].push(await visit(name));
+        results[name].push(await visits(name));
 }
-server.close();
 
-console.log(`${rounds} rounds, Chromium on 127.0.0.1, a fresh profile each visit`);
-for (const name of ['program', 'baseline']) {
-    const r = results[name];
-    console.log(`${name.padEnd(9)} first frame ${spread(r.map(x => x.ms), 0)} ms, ` +
-        `transferred ${spread(r.map(x => x.bytes / 1048576), 2)} MB, ` +
-        `gzip -9 ${(median(r.map(x => x.gzip)) / 1048576).toFixed(2)} MB`);
+const asInstalledRoot = temporary('bench-as-installed');
+cpSync(sites.program, join(asInstalledRoot, 'towers'), { recursive: true });
+const asInstalled = await startServer('nginx', asInstalledRoot, { configured: false });
+const plain = await visit(asInstalled.url);
+await plain.browser.close();
+await asInstalled.close();
+
+for (const server of Object.values(servers))
+    await server.close();
+for (const root of [...Object.values(roots), asInstalledRoot])
+    rmSync(root, { recursive: true, force: true });
+
+console.log(`${rounds} rounds, headless Chromium, nginx on 127.0.0.1 with the README's configuration`);
+const visitNames = ['first visit', 'second visit', 'third visit'];
+for (const [i, what] of visitNames.entries()) {
+    for (const name of ['program', 'baseline']) {
+        const r = results[name].map(round => round[i]);
+        console.log(`${what.padEnd(12)} ${name.padEnd(9)} first frame ${spread(r.map(x => x.ms), 0)} ms, ` +
+            `transferred ${spread(r.map(x => x.bytes / 1e6), 3)} MB`);
+    }
+    const ratios = results.program.map((round, r) => round[i].ms / results.baseline[r][i].ms);
+    console.log(`${what.padEnd(12)} program / baseline, first frame: ${spread(ratios, 3)}`);
 }
-const ratios = results.program.map((x, i) => x.ms / results.baseline[i].ms);
-console.log(`program / baseline, first frame: ${spread(ratios, 3)}`);
+const secondToFirst = results.program.map(round => round[1].ms / round[0].ms);
+console.log(`program, second visit / first visit, first frame: ${spread(secondToFirst, 3)}`);
+console.log(`program, first visit from nginx as installed: transferred ${(plain.bytes / 1e6).toFixed(3)} MB`);
 process.exit(0);

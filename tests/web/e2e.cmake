@@ -34,12 +34,12 @@ add_test(NAME e2e_web_updates COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/up
 add_test(NAME e2e_web_worker
   COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/worker.mjs ${site} ${PROJECT_BINARY_DIR}/retire/sw.js)
 add_test(NAME e2e_web_refusals COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/refusals.mjs ${site})
-foreach(server nginx apache)
+foreach(server nginx apache apache-htaccess)
   add_test(NAME e2e_web_${server} COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/hosting.mjs ${server} ${site})
 endforeach()
 add_test(NAME e2e_web_one_file COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/onefile.mjs ${PROJECT_BINARY_DIR}/towers.html)
 set_tests_properties(e2e_web_offline e2e_web_updates e2e_web_worker e2e_web_refusals e2e_web_nginx
-  e2e_web_apache e2e_web_one_file PROPERTIES TIMEOUT 480 LABELS e2e-web)
+  e2e_web_apache e2e_web_apache-htaccess e2e_web_one_file PROPERTIES TIMEOUT 480 LABELS e2e-web)
 
 # What site.py makes of a small stand-in program, and the inputs it refuses.
 add_test(NAME web_site COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/web/test_site.py ${site_py})

@@ -5,14 +5,14 @@
 // loopback port, with the page's configuration from the repository that the
 // README quotes (packaging/web/nginx.conf, packaging/web/apache.conf), the
 // way it tells an administrator to include it, for the page in ROOT/towers/:
-//   const server = await startServer('nginx' | 'apache', ROOT, { configured });
+//   const server = await startServer('nginx' | 'apache' | 'apache-htaccess', ROOT, { configured });
 //   ... server.url (the page's folder) ...; await server.close();
 // With configured false, the server serves the folder as installed, without
 // the page's configuration: what the benchmark compares with.
 // Both keep what Debian installs around it: its list of types, its modules
 // and their settings, such as compressing text as it goes out.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { connect, createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
@@ -105,10 +105,23 @@ ${configured ? `<Directory ${root}/towers>\n    Include ${configuration('apache.
 `,
 });
 
+// The same, but with the configuration as the folder's .htaccess, where the
+// site allows it, as on a shared host.
+const apacheHtaccess = (work, port, root) => {
+    copyFileSync(configuration('apache.conf'), join(root, 'towers/.htaccess'));
+    const { text, ...rest } = apache(work, port, root, false);
+    return { ...rest, text: `${text}<Directory ${root}/towers>
+    Options FollowSymLinks
+    AllowOverride FileInfo
+</Directory>
+`,
+    };
+};
+
 export async function startServer(kind, root, { configured = true } = {}) {
     const work = mkdtempSync(join(tmpdir(), `towers-${kind}-`));
     const port = await freePort();
-    const { command, file, text } = { nginx, apache }[kind](work, port, root, configured);
+    const { command, file, text } = { nginx, apache, 'apache-htaccess': apacheHtaccess }[kind](work, port, root, configured);
     writeFileSync(join(work, file), text);
     const server = spawn(command[0], command.slice(1), { stdio: ['ignore', 'inherit', 'inherit'] });
     const ended = new Promise(done => server.on('exit', done));

@@ -4,7 +4,8 @@
 """site.py on a small stand-in program: the page names every file by its
 content, with the integrity hash the browser checks; the worker lists exactly
 those; the compressed files are the files; the one-file page's policy allows
-its own scripts; and inputs that would break the page stop the build.
+its own scripts; inputs that would break the page stop the build; and the
+README quotes the server configurations as they are.
   test_site.py SITE_PY"""
 import base64
 import gzip
@@ -98,6 +99,13 @@ class Site(unittest.TestCase):
                 result = self.build(**inputs)
                 self.assertNotEqual(result.returncode, 0)
                 self.assertIn(said, result.stderr)
+
+
+class Readme(unittest.TestCase):
+    def test_it_quotes_the_server_configurations_as_they_are(self):
+        readme = (SITE_PY.parents[2] / 'README.md').read_text()
+        for name in ('nginx.conf', 'apache.conf'):
+            self.assertIn((SITE_PY.parent / name).read_text(), readme, name)
 
 
 if __name__ == '__main__':
