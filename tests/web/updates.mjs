@@ -13,7 +13,7 @@
 //   WebAssembly cut short): never a mixed run, but a Bulgarian message, and
 //   offline version 1 still runs whole.
 //   updates.mjs SITE SITE_PY PROGRAM_JS QTLOADER_JS
-import { readFileSync, rmSync, truncateSync, statSync } from 'node:fs';
+import { rmSync, statSync, truncateSync } from 'node:fs';
 import { join } from 'node:path';
 import { windowSize } from './board.mjs';
 import { check, expectPlays, failures, limitTime, windowDrawn } from './check.mjs';
@@ -45,7 +45,9 @@ const keptVersions = page => page.evaluate('caches.keys()').then(names => names.
 const installed = (page, version) => page.waitFor(`caches.keys().then(names =>
     names.length === 1 && names[0].endsWith(' ${version}'))`, 60).then(() => true, () => false);
 
-async function update(what, headers) {
+// Version 1 put up on a server of its own and visited once in a fresh
+// browser, whose worker keeps it; then the rest of the story.
+async function fromVersion1(what, headers, story) {
     console.log(`${what}:`);
     const folder = temporary('server');
     folders.push(folder);
@@ -58,71 +60,59 @@ async function update(what, headers) {
         await visit(page, server.url);
         await expectPlays(page, 'version 1 runs');
         check('and its worker keeps it', await installed(page, first));
-
-        upload(newer, folder);
-        await page.evaluate('navigator.serviceWorker.ready.then(registration => registration.update())');
-        check('version 2 put up: the open page\'s worker, told to look for a newer one, is replaced by it',
-            await installed(page, second), (await keptVersions(page)).join());
-        await visit(page, server.url);
-        await expectPlays(page, 'an ordinary visit online runs version 2');
-        const stray = await loadedOnly(page, newer);
-        check('version 2, whole', await version(page) === second && stray.length === 0, stray.join(', '));
-
-        await server.close();
-        await visit(page, server.url);
-        await expectPlays(page, 'offline, it runs');
-        const strayOffline = await loadedOnly(page, newer);
-        check('version 2, whole', await version(page) === second && strayOffline.length === 0, strayOffline.join(', '));
+        await story(page, server, folder);
     } finally {
         await browser.close();
         await server.close();
     }
 }
 
-async function halfUploaded() {
-    console.log('version 2 uploaded in half:');
-    const folder = temporary('server');
-    folders.push(folder);
-    putUpLongAgo(site, folder);
-    const server = await serve(folder);
-    const browser = await openBrowser();
-    const mixed = 'сайтът вероятно се обновява';
-    const refusesMix = async what => {
-        const drawn = await page.waitFor(windowDrawn, 10).then(() => true, () => false);
-        const status = await page.evaluate('document.getElementById("status").textContent');
-        check(what, !drawn && status.includes(mixed), `window drawn: ${drawn}; the page says: ${status}`);
-    };
-    let page;
-    try {
-        page = await browser.newPage();
-        await page.emulate(windowSize);
-        await visit(page, server.url);
-        await expectPlays(page, 'version 1 runs');
-        check('and its worker keeps it', await installed(page, first));
+// The page runs, and every file it loaded is of the version expected.
+const runsWhole = async (page, what, folder) => {
+    await expectPlays(page, what);
+    const stray = await loadedOnly(page, folder);
+    check(`version ${folder === site ? 1 : 2}, whole`, await version(page) === versionOf(folder) && stray.length === 0,
+        `version ${await version(page)}; ${stray.join(', ')}`);
+};
 
-        upload(newer, folder, ['index.html', 'sw.js', 'manifest.webmanifest']);
-        await visit(page, server.url);
-        await refusesMix('the new page before its files: no window, and the page says the site is being updated');
+const update = (what, headers) => fromVersion1(what, headers, async (page, server, folder) => {
+    upload(newer, folder);
+    await page.evaluate('navigator.serviceWorker.ready.then(registration => registration.update())');
+    check('version 2 put up: the open page\'s worker, told to look for a newer one, is replaced by it',
+        await installed(page, second), (await keptVersions(page)).join());
+    await visit(page, server.url);
+    await runsWhole(page, 'an ordinary visit online runs version 2', newer);
 
-        const { wasm } = namesOf(newer);
-        upload(newer, folder);
-        truncateSync(join(folder, wasm), statSync(join(folder, wasm)).size >> 1);
-        await visit(page, server.url);
-        await refusesMix('the WebAssembly cut short: no window, and the page says the site is being updated');
-        await sleep(2000); // for the newer worker to try, and fail
-        check('version 1\'s worker and files stay', (await keptVersions(page)).join() === first,
-            (await keptVersions(page)).join());
+    await server.close();
+    await visit(page, server.url);
+    await runsWhole(page, 'offline, it runs', newer);
+});
 
-        await server.close();
-        await visit(page, server.url);
-        await expectPlays(page, 'offline, version 1 runs');
-        const stray = await loadedOnly(page, site);
-        check('version 1, whole', await version(page) === first && stray.length === 0, stray.join(', '));
-    } finally {
-        await browser.close();
-        await server.close();
-    }
-}
+const refusesMix = async (page, what) => {
+    const drawn = await page.waitFor(windowDrawn, 10).then(() => true, () => false);
+    const status = await page.evaluate('document.getElementById("status").textContent');
+    check(what, !drawn && status.includes('сайтът вероятно се обновява'),
+        `window drawn: ${drawn}; the page says: ${status}`);
+};
+
+const halfUploaded = () => fromVersion1('version 2 uploaded in half', {}, async (page, server, folder) => {
+    upload(newer, folder, ['index.html', 'sw.js', 'manifest.webmanifest']);
+    await visit(page, server.url);
+    await refusesMix(page, 'the new page before its files: no window, and the page says the site is being updated');
+
+    const { wasm } = namesOf(newer);
+    upload(newer, folder);
+    truncateSync(join(folder, wasm), statSync(join(folder, wasm)).size >> 1);
+    await visit(page, server.url);
+    await refusesMix(page, 'the WebAssembly cut short: no window, and the page says the site is being updated');
+    await sleep(2000); // for the newer worker to try, and fail
+    check('version 1\'s worker and files stay', (await keptVersions(page)).join() === first,
+        (await keptVersions(page)).join());
+
+    await server.close();
+    await visit(page, server.url);
+    await runsWhole(page, 'offline, version 1 runs', site);
+});
 
 try {
     await update('a server that sends Last-Modified without Cache-Control', {});

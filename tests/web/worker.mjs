@@ -42,41 +42,41 @@ const answer = (request, response) => {
     return failing === 'silent'; // never answered
 };
 let server = await serve(root, { answer });
-const page = url => `${server.url}${url}`;
+const address = path => `${server.url}${path}`;
 const browser = await openBrowser();
 try {
     const tab = await browser.newPage();
     await tab.emulate(windowSize);
     for (const folder of ['towers/', 'moved/']) {
-        await tab.go(page(folder));
+        await tab.go(address(folder));
         await expectPlays(tab, `the page in /${folder} runs`);
         await tab.waitFor('navigator.serviceWorker.controller !== null', 60);
     }
-    await tab.go(page('towers/other/'));
+    await tab.go(address('towers/other/'));
     check('another page in the folder comes from the server', await tab.evaluate('document.title') === 'Another page');
 
     failing = 'error';
-    await tab.go(page('towers/'));
+    await tab.go(address('towers/'));
     await expectPlays(tab, 'the server answers 503: the kept page runs');
-    const other = await tab.go(page('towers/other/')).then(() => tab.evaluate('document.title'));
+    const other = await tab.go(address('towers/other/')).then(() => tab.evaluate('document.title'));
     check('and another page in the folder is the server\'s answer, not the kept page', other === '', other);
 
     failing = 'silent';
     const started = Date.now();
-    await tab.go(page('towers/'));
+    await tab.go(address('towers/'));
     await expectPlays(tab, 'the server keeps silent: the kept page runs');
     check('within a few seconds', Date.now() - started < 15000, `${Date.now() - started} ms`);
 
     failing = null;
     await server.close();
-    await tab.go(page('moved/')).catch(error => console.log(`(${error.message})`));
+    await tab.go(address('moved/')).catch(error => console.log(`(${error.message})`));
     await expectPlays(tab, 'offline, the page the server redirected to runs from its address');
-    const otherOffline = await tab.go(page('towers/other/')).then(() => 'answered', error => error.message);
+    const otherOffline = await tab.go(address('towers/other/')).then(() => 'answered', error => error.message);
     check('offline, another page in the folder is not answered', otherOffline !== 'answered', otherOffline);
 
     server = await serve(root, { port: server.port, answer });
     copyFileSync(retiring, join(root, 'towers/sw.js'));
-    await tab.go(page('towers/'));
+    await tab.go(address('towers/'));
     await tab.waitFor(`navigator.serviceWorker.getRegistrations().then(all =>
         !all.some(registration => registration.scope.endsWith('/towers/')))`, 60).catch(() => {});
     const left = await tab.evaluate(`(async () => [
