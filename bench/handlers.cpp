@@ -6,7 +6,7 @@
 
 #include "board/board.h"
 #include "demo/demo.h"
-#include "ui/events.h"
+#include "game/events.h"
 #include "ui/form1.h"
 #include "ui/picture.h"
 

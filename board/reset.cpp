@@ -3,9 +3,9 @@
 
 #include "board/board.h"
 
+#include "board/controls.h"
 #include "board/conversions.h"
 #include "board/tables.h"
-#include "ui/controls.h"
 
 void ResetBoard(Controls &form)
 {

@@ -3,9 +3,9 @@
 
 #include "board/statestring.h"
 
+#include "board/controls.h"
 #include "board/conversions.h"
 #include "board/tables.h"
-#include "ui/controls.h"
 
 QString stateString(const Controls &form)
 {

@@ -3,10 +3,10 @@
 
 #include "board/board.h"
 
+#include "board/controls.h"
 #include "board/conversions.h"
 #include "board/statestring.h"
 #include "board/tables.h"
-#include "ui/controls.h"
 
 void StepBack(Controls &form)
 {

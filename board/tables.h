@@ -5,6 +5,10 @@
 
 // Which List1 table holds what, and the geometry that ties an entry to the screen.
 
+#include "board/listcontrol.h"
+
+#include <array>
+
 enum BoardTable {
     PegTable0 = 0, // List1(0)..List1(2): entry d is "d" when disk d is on that peg, else "-1"
     DiskToPeg = 3, // List1(3): entry d is the peg of disk d
@@ -17,6 +21,9 @@ inline constexpr int SlotTop = 800;     // Top of disk 0; each wider disk sits o
 inline constexpr int SlotHeight = 285;
 
 class Controls;
+
+// List1(0)..List1(5) as the window is created; start-up overwrites the first four.
+std::array<ListControl, 6> initialBoardStore();
 
 // Peg tables rebuilt from the disk-to-peg table, which is the one they follow.
 void rebuildPegTables(Controls &form);

@@ -4,9 +4,9 @@
 #include "demo/demo.h"
 
 #include "board/board.h"
+#include "board/controls.h"
 #include "board/conversions.h"
 #include "board/tables.h"
-#include "ui/controls.h"
 
 void StartDemo(Controls &form)
 {

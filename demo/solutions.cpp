@@ -28,3 +28,8 @@ QStringList storedSolution(int diskCount)
     carry(diskCount, 0, 2, position, positions);
     return positions;
 }
+
+std::array<ListControl, 3> initialSolutions()
+{
+    return {ListControl(storedSolution(3)), ListControl(storedSolution(4)), ListControl(storedSolution(5))};
+}

@@ -194,6 +194,8 @@ private:
             Picture *disk = form.Picture2(d);
             if (form.diskLeft(d) != form.List1(4).read(d).toInt() + 3000 * peg)
                 return QStringLiteral("disk %1 is not where its peg puts it").arg(d);
+            if (disk->leftTwips() != form.diskLeft(d))
+                return QStringLiteral("disk %1 is shown elsewhere than the store keeps it").arg(d);
             if (disk->topTwips() != 800 + 285 * d)
                 return QStringLiteral("disk %1 left its slot").arg(d);
             if (disk->geometry().topLeft()
@@ -218,7 +220,9 @@ private:
                 return QStringLiteral("history entry %1 is not a position").arg(i);
         }
         if (!counter.match(form.counterText()).hasMatch())
-            return QStringLiteral("counter shows '%1'").arg(form.counterText());
+            return QStringLiteral("counter reads '%1'").arg(form.counterText());
+        if (form.Text2()->text() != form.counterText())
+            return QStringLiteral("counter shows '%1', not '%2'").arg(form.Text2()->text(), form.counterText());
         for (int p = 0; p < 3; ++p) {
             if (form.Picture1(p)->heightTwips() != 570 + 285 * chosen)
                 return QStringLiteral("peg %1 does not fit the disk count").arg(p);

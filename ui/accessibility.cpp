@@ -14,36 +14,6 @@
 
 namespace {
 
-// A peg or a disk: an image, which AT-SPI and UI Automation both know, and
-// which promises no action, as a button would; its description is the
-// picture's own, as it stands now.
-class PictureAccessible : public QAccessibleWidget
-{
-public:
-    explicit PictureAccessible(Picture *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Description)
-            return static_cast<Picture *>(widget())->description();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface *boardAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("Form1"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    if (className == QLatin1String("Picture"))
-        return new PictureAccessible(static_cast<Picture *>(object));
-    return nullptr;
-}
-
-// Installed as the program starts, before any widget exists: Qt keeps the
-// interface it first made for a widget, and a screen reader asks as soon as
-// the controls are created and named.
-const bool boardAccessibleInstalled = (QAccessible::installFactory(boardAccessible), true);
-
 // The peg a visible disk stands on, from the disk-to-peg table; -1 for a hidden disk.
 int pegOf(const Form1 &form, int disk)
 {
@@ -72,29 +42,68 @@ QString pegDescription(const Form1 &form, int peg)
     return Texts::pegLoad(disks);
 }
 
-} // namespace
-
-void describeBoard(Form1 &form)
+// The pegs, then the disks, with what each says of the board now.
+struct Described {
+    Picture *picture;
+    QString description;
+};
+std::array<Described, Controls::PegCount + Controls::DiskCount> describedBoard(const Form1 &form)
 {
+    std::array<Described, Controls::PegCount + Controls::DiskCount> board;
     for (int p = 0; p < Controls::PegCount; ++p)
-        form.Picture1(p)->setDescriber([&form, p] { return pegDescription(form, p); });
+        board[p] = {form.Picture1(p), pegDescription(form, p)};
     for (int d = 0; d < Controls::DiskCount; ++d)
-        form.Picture2(d)->setDescriber([&form, d] { return diskDescription(form, d); });
+        board[Controls::PegCount + d] = {form.Picture2(d), diskDescription(form, d)};
+    return board;
 }
 
-void announceBoardChanges(Form1 &form)
+// A peg or a disk: an image, which AT-SPI and UI Automation both know, and
+// which promises no action, as a button would; its description as the board
+// stands now.
+class PictureAccessible : public QAccessibleWidget
+{
+public:
+    explicit PictureAccessible(Picture *picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *form = qobject_cast<const Form1 *>(widget()->window());
+        if (t != QAccessible::Description || !form)
+            return QAccessibleWidget::text(t);
+        for (const Described &described : describedBoard(*form)) {
+            if (described.picture == widget())
+                return described.description;
+        }
+        return {};
+    }
+};
+
+QAccessibleInterface *boardAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("Form1"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (className == QLatin1String("Picture"))
+        return new PictureAccessible(static_cast<Picture *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installBoardAccessibility()
+{
+    QAccessible::installFactory(boardAccessible);
+}
+
+void BoardAnnouncer::announceChanges()
 {
     // Qt delivers no event while no screen reader listens: nothing to compare.
     if (!QAccessible::isActive())
         return;
-    QList<Picture *> pictures;
-    for (int p = 0; p < Controls::PegCount; ++p)
-        pictures << form.Picture1(p);
-    for (int d = 0; d < Controls::DiskCount; ++d)
-        pictures << form.Picture2(d);
-    for (Picture *picture : pictures) {
-        if (picture->takeDescriptionChange()) {
-            QAccessibleEvent event(picture, QAccessible::DescriptionChanged);
+    const auto board = describedBoard(form);
+    for (size_t i = 0; i < board.size(); ++i) {
+        if (board[i].description != announced[i]) {
+            announced[i] = board[i].description;
+            QAccessibleEvent event(board[i].picture, QAccessible::DescriptionChanged);
             QAccessible::updateAccessibility(&event);
         }
     }

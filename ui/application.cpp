@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/application.h"
+
+#include "ui/accessibility.h"
 #include "ui/design.h"
 
 #include <QApplication>
@@ -73,6 +75,7 @@ void prepareApplication(QApplication &app)
     // disk-count buttons and shade the frames otherwise.
     app.setPalette(app.style()->standardPalette());
     app.setWindowIcon(programIcon());
+    installBoardAccessibility();
     // The window's font is Qt's default too: a line edit lays out its empty
     // text in the default font before it takes the window's, so any other
     // default is found and loaded for nothing (2.8 million instructions, 3.5 %

@@ -17,7 +17,8 @@ void preferXOnWaylandDesktops();
 
 // What every run of the window needs from the application: one style and one
 // palette on every desktop, so that the painted button faces and option colours
-// look the same, the window's font as the default, and the program's icon.
+// look the same, the window's font as the default, the program's icon, and
+// what a screen reader is told of the board.
 void prepareApplication(QApplication &app);
 
 // A browser shows a program no font of the system's: the web build carries

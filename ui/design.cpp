@@ -3,9 +3,6 @@
 
 #include "ui/design.h"
 
-#include "demo/solutions.h"
-#include "ui/controls.h"
-
 #include <QFont>
 
 namespace Design {
@@ -13,25 +10,6 @@ namespace Design {
 QFont windowFont()
 {
     return QFont(QStringLiteral("Times New Roman"), 12);
-}
-
-std::array<ListControl, 6> initialBoardStore()
-{
-    const QString none = QStringLiteral("-1");
-    return {
-        ListControl({"0", "1", "2", "3", "4", "5", "6", none, none, none}),
-        ListControl(QStringList(10, none)),
-        ListControl(QStringList(10, none)),
-        ListControl({"0", "0", "0", "0", "0", "0", "0", none, none, none}),
-        ListControl({"2000", "1880", "1760", "1640", "1520", "1400", "1280", "1160", "1040", "920"}),
-        ListControl(),
-    };
-}
-
-std::array<ListControl, 3> initialSolutions()
-{
-    return {ListControl(storedSolution(3)), ListControl(storedSolution(4)),
-            ListControl(storedSolution(5))};
 }
 
 } // namespace Design

@@ -12,7 +12,6 @@
 
 #include <array>
 
-class ListControl;
 class QFont;
 
 namespace Design {
@@ -74,10 +73,5 @@ inline constexpr int TimerInterval = 2000; // milliseconds
 
 // Times New Roman, 12 points: the window's font, which every control inherits.
 QFont windowFont();
-
-// List1(0)..List1(5) as the window is created; start-up overwrites the first four.
-std::array<ListControl, 6> initialBoardStore();
-// List2(2)..List2(4): the stored solutions for 3, 4 and 5 disks.
-std::array<ListControl, 3> initialSolutions();
 
 } // namespace Design

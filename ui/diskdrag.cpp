@@ -3,7 +3,7 @@
 
 #include "ui/diskdrag.h"
 
-#include "ui/controls.h"
+#include "board/controls.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
 
@@ -52,7 +52,6 @@ DiskDrag::DiskDrag(QWidget *form, const std::array<Picture *, 3> &pegs, DropHand
     : QObject(form), form(form), pegs(pegs), onDrop(std::move(onDrop)),
       outline(new DragOutline(form))
 {
-    qApp->installEventFilter(this);
 }
 
 DiskDrag::~DiskDrag()
@@ -68,13 +67,14 @@ void DiskDrag::begin(int disk, const Picture *diskPicture, QPointF globalPositio
     outline->setGeometry(diskPicture->geometry());
     outline->raise();
     outline->show();
+    qApp->installEventFilter(this);
 }
 
 bool DiskDrag::eventFilter(QObject *watched, QEvent *event)
 {
     // Only the widgets' share of a mouse event: the window system's copy for the
     // native window must pass, as Qt keeps its own pointer bookkeeping there.
-    if (!isActive() || !isMouseEvent(event) || !watched->isWidgetType()
+    if (!isMouseEvent(event) || !watched->isWidgetType()
         || static_cast<QWidget *>(watched)->window() != form)
         return false;
 
@@ -96,6 +96,7 @@ void DiskDrag::finish(QPointF globalPosition)
 {
     const int disk = draggedDisk;
     draggedDisk = -1;
+    qApp->removeEventFilter(this);
     outline->hide();
     // A disk count chosen from the keyboard meanwhile may have hidden the disk:
     // hidden disks stay on the left peg.

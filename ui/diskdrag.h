@@ -7,9 +7,10 @@
 // the disk follows the pointer while the button is held, and the release drops
 // the disk on whatever control lies topmost under the pointer. Only a peg takes it.
 //
-// The drag is followed through an application event filter rather than the
-// disk's own handlers, so that it still ends where the button comes up even
-// when a demonstration tick disables or moves the disk meanwhile.
+// The drag is followed through an application event filter, installed for
+// the length of the drag, rather than the disk's own handlers, so that it
+// still ends where the button comes up even when a demonstration tick
+// disables or moves the disk meanwhile.
 
 #include <QObject>
 #include <QPointF>

@@ -4,12 +4,14 @@
 #include "ui/form1.h"
 
 #include "board/board.h"
+#include "board/tables.h"
 #include "demo/demo.h"
+#include "demo/solutions.h"
+#include "game/events.h"
 #include "ui/accessibility.h"
 #include "ui/commandbutton.h"
 #include "ui/design.h"
 #include "ui/diskdrag.h"
-#include "ui/events.h"
 #include "ui/picture.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -62,12 +64,21 @@ protected:
 
 } // namespace
 
+// Every event of the window reaches its handler through here, so that a
+// screen reader then hears what the handler changed on the board.
+template<typename Handler>
+void Form1::handle(Handler handler)
+{
+    handler();
+    announcer.announceChanges();
+}
+
 Form1::Form1(QWidget *parent)
     // A thin, fixed frame on Windows too, where Qt's frame is otherwise a
     // resizing one whose size it merely holds; other platforms ignore the hint.
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      Controls(Design::initialBoardStore(), Design::initialSolutions())
+      Controls(initialBoardStore(), initialSolutions())
 {
     setWindowTitle(Texts::windowTitle());
     setFixedSize(pixelRect(Design::ClientArea).size());
@@ -80,13 +91,9 @@ Form1::Form1(QWidget *parent)
     createBoard();
     createInstructions();
     setFocusOrder();
-    describeBoard(*this);
 
     timer.setInterval(Design::TimerInterval);
-    connect(&timer, &QTimer::timeout, this, [this] {
-        Timer1_Timer(*this);
-        announceBoardChanges(*this);
-    });
+    connect(&timer, &QTimer::timeout, this, [this] { handle([this] { Timer1_Timer(*this); }); });
 
     Form_Load(*this); // its choice of three disks announces the board
 }
@@ -100,10 +107,7 @@ void Form1::createTopRow()
     for (int i = 0; i < 3; ++i) {
         auto *button = new CommandButton(captions[i], Design::CommandColours[i], this);
         button->setGeometry(pixelRect(Design::CommandBoxes[i]));
-        connect(button, &QPushButton::clicked, this, [this, i] {
-            Command1_Click(*this, i);
-            announceBoardChanges(*this);
-        });
+        connect(button, &QPushButton::clicked, this, [this, i] { handle([this, i] { Command1_Click(*this, i); }); });
         commands[i] = button;
     }
 
@@ -135,10 +139,8 @@ void Form1::createDiskCountChooser()
         paint(option, QPalette::Button, Design::DiskColours[i]);
         option->setEnabled(i >= Design::FirstChoosableOption);
         connect(option, &QRadioButton::toggled, this, [this, i](bool selected) {
-            if (selected) {
-                Option1_Click(*this, i);
-                announceBoardChanges(*this);
-            }
+            if (selected)
+                handle([this, i] { Option1_Click(*this, i); });
         });
         options[i] = option;
     }
@@ -152,18 +154,16 @@ void Form1::createBoard()
         pegs[p]->setAccessibleName(Texts::pegName(p));
     }
     // Created narrowest first, so that each wider disk lies in front of the narrower ones.
-    const ListControl &baseLeft = List1(4);
     for (int d = 0; d < DiskCount; ++d) {
-        auto *disk = new Picture(Design::DiskColours[d], baseLeft.read(d).toInt(),
-                                 Design::diskTop(d), Design::diskWidth(d), Design::diskHeight(d), this);
+        auto *disk = new Picture(Design::DiskColours[d], diskLeft(d), Design::diskTop(d),
+                                 Design::diskWidth(d), Design::diskHeight(d), this);
         disk->setVisible(d < Design::InitiallyVisibleDisks);
         disk->setAccessibleName(Texts::diskName(d));
         disks[d] = disk;
     }
 
     drag = new DiskDrag(this, pegs, [this](int peg, int disk, int x, int y) {
-        Picture1_DragDrop(*this, peg, disk, x, y);
-        announceBoardChanges(*this);
+        handle([=, this] { Picture1_DragDrop(*this, peg, disk, x, y); });
     });
     for (int d = 0; d < DiskCount; ++d) {
         connect(disks[d], &Picture::leftPressed, this,
@@ -204,12 +204,7 @@ void Form1::setFocusOrder()
     instructions->setFocus();
 }
 
-int Form1::diskLeft(int disk) const
-{
-    return disks.at(disk)->leftTwips();
-}
-
-void Form1::setDiskLeft(int disk, int twips)
+void Form1::showDiskLeft(int disk, int twips)
 {
     disks.at(disk)->setLeftTwips(twips);
 }
@@ -229,16 +224,6 @@ void Form1::setDiskVisible(int disk, bool visible)
     disks.at(disk)->setVisible(visible);
 }
 
-QString Form1::diskTag(int disk) const
-{
-    return disks.at(disk)->tag;
-}
-
-void Form1::setDiskTag(int disk, const QString &tag)
-{
-    disks.at(disk)->tag = tag;
-}
-
 void Form1::setPegHeight(int peg, int twips)
 {
     pegs.at(peg)->setHeightTwips(twips);
@@ -254,12 +239,7 @@ void Form1::setStepBackEnabled(bool enabled)
     commands[2]->setEnabled(enabled);
 }
 
-QString Form1::counterText() const
-{
-    return counter->text();
-}
-
-void Form1::setCounterText(const QString &text)
+void Form1::showCounterText(const QString &text)
 {
     counter->setText(text);
 }

@@ -6,7 +6,8 @@
 // The program's one window, Form1: it creates every control from the design,
 // owns the board store, and wires the controls' events to their handlers.
 
-#include "ui/controls.h"
+#include "board/controls.h"
+#include "ui/accessibility.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -46,22 +47,20 @@ public:
     void setRandomDraw(std::function<double()> draw) { randomDraw = std::move(draw); }
 
     // Controls
-    int diskLeft(int disk) const override;
-    void setDiskLeft(int disk, int twips) override;
     void setDiskTop(int disk, int twips) override;
     void setDiskEnabled(int disk, bool enabled) override;
     void setDiskVisible(int disk, bool visible) override;
-    QString diskTag(int disk) const override;
-    void setDiskTag(int disk, const QString &tag) override;
     void setPegHeight(int peg, int twips) override;
     void selectOption(int option) override;
     void setStepBackEnabled(bool enabled) override;
-    QString counterText() const override;
-    void setCounterText(const QString &text) override;
     bool timerEnabled() const override;
     void setTimerEnabled(bool enabled) override;
     void Randomize() override;
     double Rnd() override;
+
+protected:
+    void showDiskLeft(int disk, int twips) override;
+    void showCounterText(const QString &text) override;
 
 private:
     void createTopRow();
@@ -69,6 +68,8 @@ private:
     void createBoard();
     void createInstructions();
     void setFocusOrder();
+    template<typename Handler>
+    void handle(Handler handler);
 
     std::array<QPushButton *, 3> commands{};
     std::array<QRadioButton *, OptionCount> options{};
@@ -80,6 +81,7 @@ private:
     QFrame *frame = nullptr;
     QTimer timer;
     DiskDrag *drag = nullptr;
+    BoardAnnouncer announcer{*this};
 
     std::mt19937_64 generator;
     std::function<double()> randomDraw;

@@ -33,15 +33,6 @@ void Picture::setHeightTwips(int twips)
     place();
 }
 
-bool Picture::takeDescriptionChange()
-{
-    QString now = description();
-    if (now == announced)
-        return false;
-    announced = std::move(now);
-    return true;
-}
-
 void Picture::place()
 {
     setGeometry(pixelRect(twipsLeft, twipsTop, twipsWidth, twipsHeight));

@@ -8,8 +8,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class Picture : public QWidget
 {
     Q_OBJECT
@@ -23,14 +21,6 @@ public:
     void setTopTwips(int twips);
     void setHeightTwips(int twips);
 
-    QString tag;
-
-    // What a screen reader says of where the disks stand, as the window
-    // describes it; and whether that changed since it was last announced.
-    void setDescriber(std::function<QString()> describe) { describer = std::move(describe); }
-    QString description() const { return describer ? describer() : QString(); }
-    bool takeDescriptionChange();
-
 signals:
     // The left button went down on this picture; disks start a drag on it.
     void leftPressed(QPointF globalPosition);
@@ -42,8 +32,6 @@ protected:
 private:
     void place();
 
-    std::function<QString()> describer;
-    QString announced;
     QColor colour;
     int twipsLeft, twipsTop, twipsWidth, twipsHeight;
 };

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Towers project
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/events.h"
+#include "game/events.h"
 
 #include "board/board.h"
+#include "board/controls.h"
 #include "demo/demo.h"
-#include "ui/controls.h"
 
 void Form_Load(Controls &form)
 {

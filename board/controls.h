@@ -3,33 +3,15 @@
 
 #pragma once
 
-// The operations the board and demonstration procedures perform on the window.
-// Everything in board/ and demo/ reaches the window through this header alone;
-// the window (ui/form1.h) implements it with real widgets. Places are in twips.
+// The window as the board, the demonstration and the handlers see it: the
+// operations they perform on its controls, its board store and its
+// form-level variables. The window (ui/form1.h) implements the operations
+// with real widgets; tests may with none. Places are in twips.
 
-#include <QString>
-#include <QStringList>
+#include "board/listcontrol.h"
 
 #include <array>
 #include <cstdint>
-
-// A hidden list control: a table of strings, offering only what the board uses.
-class ListControl
-{
-public:
-    ListControl() = default;
-    explicit ListControl(QStringList initial) : entries(std::move(initial)) {}
-
-    QString read(int i) const { return entries.at(i); }
-    void replace(int i, const QString &text) { entries[i] = text; }
-    void append(const QString &text) { entries.append(text); }
-    void remove(int i) { entries.removeAt(i); }
-    void clear() { entries.clear(); }
-    int count() const { return int(entries.size()); }
-
-private:
-    QStringList entries;
-};
 
 class Controls
 {
@@ -38,14 +20,15 @@ public:
 
     virtual ~Controls() = default;
 
-    // Picture2(d), the disks.
-    virtual int diskLeft(int disk) const = 0;
-    virtual void setDiskLeft(int disk, int twips) = 0;
+    // Picture2(d), the disks. Where each stands and its tag are kept here, and
+    // the window shows the place: nothing is read back from a widget.
+    int diskLeft(int disk) const { return disks.at(disk).left; }
+    void setDiskLeft(int disk, int twips);
+    QString diskTag(int disk) const { return disks.at(disk).tag; }
+    void setDiskTag(int disk, const QString &tag) { disks.at(disk).tag = tag; }
     virtual void setDiskTop(int disk, int twips) = 0;
     virtual void setDiskEnabled(int disk, bool enabled) = 0;
     virtual void setDiskVisible(int disk, bool visible) = 0;
-    virtual QString diskTag(int disk) const = 0;
-    virtual void setDiskTag(int disk, const QString &tag) = 0;
 
     // Picture1(p), the pegs: they keep their top and grow downward.
     virtual void setPegHeight(int peg, int twips) = 0;
@@ -57,9 +40,9 @@ public:
     // Command1(2), the step-back button.
     virtual void setStepBackEnabled(bool enabled) = 0;
 
-    // Text2(0), the move counter.
-    virtual QString counterText() const = 0;
-    virtual void setCounterText(const QString &text) = 0;
+    // Text2(0), the move counter, kept here and shown by the window.
+    QString counterText() const { return counter; }
+    void setCounterText(const QString &text);
 
     // Timer1: while enabled it raises Timer1_Timer every 2000 ms.
     virtual bool timerEnabled() const = 0;
@@ -82,12 +65,22 @@ public:
     std::int16_t DemoSteps = 0;
 
 protected:
-    Controls(std::array<ListControl, 6> boardStore, std::array<ListControl, 3> solutions)
-        : list1(std::move(boardStore)), list2(std::move(solutions))
-    {
-    }
+    // The store as the window is created (initialBoardStore(),
+    // initialSolutions()), each disk at its place on the left peg.
+    Controls(std::array<ListControl, 6> boardStore, std::array<ListControl, 3> solutions);
+
+    // The window shows a disk's new place and the counter's new text.
+    virtual void showDiskLeft(int disk, int twips) = 0;
+    virtual void showCounterText(const QString &text) = 0;
 
 private:
+    struct Disk {
+        int left = 0;
+        QString tag;
+    };
+
     std::array<ListControl, 6> list1;
     std::array<ListControl, 3> list2;
+    std::array<Disk, DiskCount> disks;
+    QString counter;
 };
