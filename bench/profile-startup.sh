@@ -33,7 +33,7 @@
 set -eu
 build=$(realpath "${1:-build}")
 if [ -z "${PROFILE_ON_XVFB:-}" ]; then
-    PROFILE_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$build"
+    PROFILE_ON_XVFB=1 exec "$(dirname "$0")/../scripts/lib/virtual-display.sh" "$0" "$build"
 fi
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -41,7 +41,7 @@ trap 'rm -rf "$out"' EXIT
 profile() { # program name
     valgrind --tool=callgrind --callgrind-out-file="$out/$2" "$1" 2>/dev/null &
     pid=$!
-    timeout 120 xdotool search --sync --onlyvisible --name "Информатика - търсене с връщане назад" >/dev/null
+    timeout 120 xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
     sleep 3 # the first frame, and nothing after it: idle costs nothing
     kill -TERM "$pid"
     wait "$pid" || true

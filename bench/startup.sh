@@ -20,7 +20,7 @@ build=$(realpath "${1:-build}")
 rounds=${2:-21}
 
 if [ -z "${STARTUP_ON_XVFB:-}" ]; then
-    STARTUP_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -br" "$0" "$build" "$rounds"
+    STARTUP_ON_XVFB=1 exec scripts/lib/virtual-display.sh "$0" "$build" "$rounds"
 fi
 
 # Each window's background at (400, 230) is the pixel watched for its first paint.
@@ -78,7 +78,7 @@ measure() { # pid label
 
 QT_QPA_PLATFORM=xcb "$build/towers" 2>/dev/null &
 pid=$!
-xdotool search --sync --onlyvisible --name "Информатика - търсене с връщане назад" >/dev/null
+xdotool search --sync --onlyvisible --pid "$pid" >/dev/null
 sleep 2
 echo
 measure $pid "10 s idle after start-up:"

@@ -12,7 +12,8 @@
 # display, a stray program) ends with it and its mounts vanish.
 set -eu
 project="$(cd "$(dirname "$0")/.." && pwd)"
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/towers"
+. "$project/scripts/lib/common.sh"
+cache=$(towers_cache_dir)
 root="$cache/debian13-root"
 suite=trixie
 

@@ -2,23 +2,25 @@
 # SPDX-FileCopyrightText: 2026 The Towers project
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Installs what is missing, builds and starts the program. Without a display it
-# starts it on a virtual one instead, saves a screenshot of the window and ends.
+# Installs what is missing, builds into build-run/ and starts the program.
+# Without a display it starts it on a virtual one instead, saves a screenshot
+# of the window and ends.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/deps.sh run
-CMAKE_ARGS="-DBUILD_TESTING=OFF -DTOWERS_BENCHMARKS=OFF" scripts/build.sh
-program="$(pwd)/${BUILD_DIR:-build}/towers"
+. scripts/lib/common.sh
+install_packages run
+scripts/lib/cmake-build.sh build-run -DBUILD_TESTING=OFF
+program="$(pwd)/build-run/towers"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$program"
 fi
 
 shot="$(pwd)/towers-screenshot.png"
-xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" sh -c '
+scripts/lib/virtual-display.sh sh -c '
     "$1" &
     pid=$!
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name "Информатика - търсене с връщане назад" | head -n 1)
+    window=$(timeout 30 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)
     sleep 1
     import -window "$window" "$2"
     kill "$pid"

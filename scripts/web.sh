@@ -6,7 +6,7 @@
 # build-web/site/; then, with "serve", serves that page on this computer alone
 # (http://127.0.0.1:8000/) until stopped with Ctrl+C, or, with "publish",
 # puts it into a web server's folder DIR, so that DIR serves a whole version
-# at every moment:
+# at every moment (lib/publish-site.sh):
 #   web.sh [serve | publish DIR]
 # The toolchain is Debian 13's: on Debian 12 the build runs in a Debian 13 root
 # of ours (debian13.sh), the first time made and cached.
@@ -18,19 +18,14 @@ publish) [ -n "${2:-}" ] && [ -d "$2" ] || { echo "usage: $0 publish DIR (an exi
 *) echo "usage: $0 [serve | publish DIR]" >&2; exit 2 ;;
 esac
 cd "$(dirname "$0")/.."
+. scripts/lib/common.sh
 
-if [ "$(. /etc/os-release && echo "$VERSION_CODENAME")" != trixie ]; then
-    scripts/debian13.sh env CMAKE_ARGS="${CMAKE_ARGS:-}" scripts/web.sh
-else
-    scripts/deps.sh web
-    . scripts/emsdk.sh
-    qt=$(scripts/web-qt.sh)
-    BUILD_DIR=build-web QT_PREFIX=$qt CMAKE_ARGS="-G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel
-        -DCMAKE_TOOLCHAIN_FILE=$qt/lib/cmake/Qt6/qt.toolchain.cmake
-        -DTOWERS_BENCHMARKS=OFF -DBUILD_TESTING=OFF
-        ${CMAKE_ARGS:-}" \
-        scripts/build.sh
+if host_is_debian13; then
+    install_packages web
+    scripts/lib/build-web.sh build-web -DBUILD_TESTING=OFF
     echo "Built the page in build-web/site/"
+else
+    scripts/debian13.sh scripts/web.sh
 fi
 
 case "${1:-}" in

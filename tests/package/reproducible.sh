@@ -14,7 +14,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 package() { # source folder, build folder: prints the .deb made
-    cmake -S "$1" -B "$2" -DBUILD_TESTING=OFF -DTOWERS_BENCHMARKS=OFF >/dev/null
+    cmake -S "$1" -B "$2" -DBUILD_TESTING=OFF >/dev/null
     cmake --build "$2" -j "$(nproc)" >/dev/null
     (cd "$2" && cpack -G DEB >/dev/null)
     ls "$2"/towers_*.deb

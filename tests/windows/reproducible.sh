@@ -16,7 +16,7 @@ trap 'rm -rf "$scratch"' EXIT
 
 build() { # source folder, build folder
     cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr -DBUILD_TESTING=OFF -DTOWERS_BENCHMARKS=OFF >/dev/null
+        -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr -DBUILD_TESTING=OFF >/dev/null
     cmake --build "$2" -j "$(nproc)" --target towers installer msi >/dev/null
 }
 

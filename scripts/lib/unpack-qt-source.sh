@@ -6,9 +6,11 @@
 # with Debian's patches applied, into DIR/source. Where apt has no source entry
 # for it, a deb-src twin of the entry that version comes from is added, in a
 # list of our own.
-#   qt-source.sh DIR
+#   unpack-qt-source.sh DIR
 set -eu
-version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+project="$(cd "$(dirname "$0")/../.." && pwd)"
+. "$project/scripts/lib/common.sh"
+version=$(qt_version)
 
 if ! apt-get source --print-uris "qt6-base=$version" >/dev/null 2>&1; then
     origin=$(apt-cache policy qt6-base-dev | awk -v v="$version" '

@@ -3,17 +3,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Builds Qt for 64-bit Windows, static, from Debian's own qt6-base source, and
-# prints the folder it is installed in; cached by qt-build.sh.
+# prints the folder it is installed in; cached by build-qt.sh.
 set -eu
-here="$(cd "$(dirname "$0")/.." && pwd)"
-toolchain="$here/cmake/mingw-w64-x86_64.cmake"
+project="$(cd "$(dirname "$0")/../.." && pwd)"
+. "$project/scripts/lib/common.sh"
+toolchain="$project/cmake/mingw-w64-x86_64.cmake"
 
 # The host's Qt tools (moc, rcc, uic) serve the cross build, and Qt takes them
 # only from the same version: so the target Qt is the host's version, from the
 # same source package, and Debian 12 and 13 each build their own (6.4, 6.8).
-version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+version=$(qt_version)
 
-# Beside what qt-build.sh leaves out of every Qt of ours: the Windows and
+# Beside what build-qt.sh leaves out of every Qt of ours: the Windows and
 # offscreen platforms, the Fusion style; no drawing tablet (its header is not
 # in Debian's source) and no OpenGL.
 options="-xplatform win32-g++ -qt-host-path /usr -release -static -static-runtime
@@ -28,9 +29,9 @@ options="-xplatform win32-g++ -qt-host-path /usr -release -static -static-runtim
 # default, and with it DirectWrite as its default font database.
 patch=/dev/null
 case "$version" in
-6.4.*) patch="$here/packaging/windows/qt6.4-directwrite-without-direct2d.patch"
+6.4.*) patch="$project/packaging/windows/qt6.4-directwrite-without-direct2d.patch"
     options="$options -no-feature-direct2d" ;;
 esac
 
-exec "$here/scripts/qt-build.sh" win64 "$patch" "$options" \
+exec "$project/scripts/lib/build-qt.sh" win64 "$patch" "$options" \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake

@@ -4,14 +4,14 @@
 #
 # Builds Qt for the web (WebAssembly, static, single-threaded) from Debian's
 # own qt6-base source, with Debian's emscripten, and prints the folder it is
-# installed in; cached by qt-build.sh. Runs on Debian 13, whose emscripten is
+# installed in; cached by build-qt.sh. Runs on Debian 13, whose emscripten is
 # new enough for Qt 6; the host's Qt tools (moc, rcc, uic), of the same
 # version, serve the cross build.
 set -eu
-here="$(cd "$(dirname "$0")/.." && pwd)"
-. "$here/scripts/emsdk.sh"
+project="$(cd "$(dirname "$0")/../.." && pwd)"
+. "$project/scripts/lib/emsdk-env.sh"
 
-# Beside what qt-build.sh leaves out of every Qt of ours: every third-party
+# Beside what build-qt.sh leaves out of every Qt of ours: every third-party
 # library from Qt's own copy, as Debian's emscripten cannot build its ports in
 # its read-only cache. OpenGL stays: the web platform needs its headers.
 options="-platform wasm-emscripten -qt-host-path /usr -release -static -optimize-size
@@ -22,7 +22,7 @@ options="-platform wasm-emscripten -qt-host-path /usr -release -static -optimize
 # its own, and with its screen's style allowed by a strict security policy.
 patch=$(mktemp)
 trap 'rm -f "$patch"' EXIT
-cat "$here"/packaging/web/qt-*.patch >"$patch"
+cat "$project"/packaging/web/qt-*.patch >"$patch"
 
-"$here/scripts/qt-build.sh" wasm "$patch" "$options" \
+"$project/scripts/lib/build-qt.sh" wasm "$patch" "$options" \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake

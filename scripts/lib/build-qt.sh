@@ -3,16 +3,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Builds Qt once from Debian's own qt6-base source, of the version installed
-# here, and prints the folder it is installed in; for windows-qt.sh and
-# web-qt.sh:
-#   qt-build.sh NAME PATCH OPTIONS [CMAKE_ARGUMENT...]
+# here, and prints the folder it is installed in; for build-qt-windows.sh and
+# build-qt-web.sh:
+#   build-qt.sh NAME PATCH OPTIONS [CMAKE_ARGUMENT...]
 # OPTIONS go to Qt's configure with those every Qt of ours shares (below), the
 # CMake arguments after them, and PATCH (or /dev/null) is applied to the source
 # first. The build is cached outside the clone in qt-VERSION-NAME-KEY, KEY from
 # the version, the options and the patch, so every clone on the machine shares
 # it and a second run takes a moment.
 set -eu
-here="$(cd "$(dirname "$0")/.." && pwd)"
+project="$(cd "$(dirname "$0")/../.." && pwd)"
+. "$project/scripts/lib/common.sh"
 name=$1
 patch=$2
 options=$3
@@ -30,10 +31,9 @@ options="$options -nomake tests -nomake examples -no-dbus -no-feature-sql
  -no-feature-mdiarea -no-feature-wizard -no-feature-filedialog
  -no-feature-colordialog -no-feature-fontdialog"
 
-version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+version=$(qt_version)
 key=$( (echo "$version $options"; cat "$patch") | sha256sum | cut -c1-12)
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/towers"
-prefix="$cache/qt-$version-$name-$key"
+prefix="$(towers_cache_dir)/qt-$version-$name-$key"
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
@@ -41,7 +41,7 @@ fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/towers-qt.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-"$here/scripts/qt-source.sh" "$work"
+"$project/scripts/lib/unpack-qt-source.sh" "$work"
 [ "$patch" = /dev/null ] || patch -d "$work/source" -p1 <"$patch" >&2
 
 mkdir "$work/build"
