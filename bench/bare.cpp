@@ -5,6 +5,10 @@
 // with all of Qt's defaults (style, palette, font) and nothing but their places
 // and a few words on the buttons. Its start-up is what Qt itself costs.
 
+#include "ui/design.h"
+#include "ui/product.h"
+#include "ui/twips.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -17,8 +21,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QWidget window;
-    window.setWindowTitle(QStringLiteral("Информатика - търсене с връщане назад"));
-    window.resize(670, 424);
+    window.setWindowTitle(QStringLiteral(TOWERS_WINDOW_TITLE));
+    window.resize(pixelRect(0, 0, Design::ClientArea.width, Design::ClientArea.height).size());
 
     for (int i = 0; i < 3; ++i)
         (new QPushButton(QStringLiteral("Бутон"), &window))->setGeometry(104 * i, 0, 97, 27);

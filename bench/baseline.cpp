@@ -5,6 +5,9 @@
 // font and text length, and no logic: the yardstick for the program's start-up.
 
 #include "ui/application.h"
+#include "ui/design.h"
+#include "ui/texts.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -38,8 +41,8 @@ int main(int argc, char *argv[])
 
     QWidget window(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                 | Qt::WindowCloseButtonHint);
-    window.setWindowTitle(QStringLiteral("Информатика - търсене с връщане назад"));
-    window.setFixedSize(670, 424);
+    window.setWindowTitle(Texts::windowTitle());
+    window.setFixedSize(pixelRect(0, 0, Design::ClientArea.width, Design::ClientArea.height).size());
     window.setFont(QFont(QStringLiteral("Times New Roman"), 12));
     coloured(&window, window.geometry(), QColor(192, 192, 255));
 

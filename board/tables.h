@@ -5,6 +5,7 @@
 
 // Which List1 table holds what, and the geometry that ties an entry to the screen.
 
+#include "board/geometry.h"
 #include "board/listcontrol.h"
 
 #include <array>
@@ -15,10 +16,6 @@ enum BoardTable {
     BaseLeft = 4,  // List1(4): the Left of disk d on the left peg, in twips
     History = 5,   // List1(5): a state string after each move, oldest first
 };
-
-inline constexpr int PegSpacing = 3000; // twips between neighbouring pegs, and a disk's places
-inline constexpr int SlotTop = 800;     // Top of disk 0; each wider disk sits one slot lower
-inline constexpr int SlotHeight = 285;
 
 class Controls;
 

@@ -10,19 +10,21 @@ install(TARGETS towers RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The compiler's name and version, which a packaged binary need not carry.
 install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/towers\")")
-install(FILES ${packaging}/${APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+set(DESKTOP_FILE ${CMAKE_CURRENT_BINARY_DIR}/${APP_ID}.desktop)
+configure_file(${packaging}/${APP_ID}.desktop.in ${DESKTOP_FILE} @ONLY)
+install(FILES ${DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # AppStream 1.0 names the developer in <developer> and calls the older
 # <developer_name> deprecated; Debian 12's AppStream 0.16 knows only the older
 # one. The metainfo takes the form that the AppStream beside the build knows,
 # and the older one where there is none to ask, as every version reads it.
 find_program(APPSTREAMCLI appstreamcli)
-set(TOWERS_METAINFO_DEVELOPER "<developer_name>The Towers project</developer_name>")
+set(TOWERS_METAINFO_DEVELOPER "<developer_name>${TOWERS_PUBLISHER}</developer_name>")
 if(APPSTREAMCLI)
   execute_process(COMMAND ${APPSTREAMCLI} --version OUTPUT_VARIABLE appstream_version)
   string(REGEX MATCH "[0-9]+\\.[0-9.]+" appstream_version "${appstream_version}")
   if(appstream_version VERSION_GREATER_EQUAL 1.0)
     set(TOWERS_METAINFO_DEVELOPER
-        "<developer id=\"bg.informatika\">\n    <name>The Towers project</name>\n  </developer>")
+        "<developer id=\"bg.informatika\">\n    <name>${TOWERS_PUBLISHER}</name>\n  </developer>")
   endif()
 endif()
 set(METAINFO ${CMAKE_CURRENT_BINARY_DIR}/${APP_ID}.metainfo.xml)

@@ -139,12 +139,18 @@ void TestDemo::drawChoosesTheDiskCount()
         QVERIFY2(form.Option1(disks - 1)->isChecked(), qPrintable(QString::number(r)));
         QCOMPARE(form.DemoSteps, std::int16_t((1 << disks) - 1));
     }
-    // The clock-seeded draw stays in [0, 1).
-    Form1 form;
-    for (int i = 0; i < 1000; ++i) {
-        const double r = form.Rnd();
-        QVERIFY(r >= 0 && r < 1);
+    // The clock-seeded draw stays in [0, 1), and is another at each start:
+    // the same every time, a class would see the same demonstration again.
+    QList<double> seeded[2];
+    for (QList<double> &drawn : seeded) {
+        Form1 form;
+        for (int i = 0; i < 100; ++i)
+            drawn << form.Rnd();
+        QTest::qSleep(2);
     }
+    QVERIFY(seeded[0] != seeded[1]);
+    for (double r : seeded[0] + seeded[1])
+        QVERIFY(r >= 0 && r < 1);
 }
 
 void TestDemo::showDuringADemonstrationStartsANewOne()

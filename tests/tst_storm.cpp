@@ -8,7 +8,9 @@
 
 #include "formtest.h"
 
+#include "board/tables.h"
 #include "demo/demo.h"
+#include "ui/design.h"
 #include "ui/twips.h"
 
 #include <QElapsedTimer>
@@ -53,13 +55,22 @@ QList<Event> makeStorm(quint64 seed, int count)
 {
     std::mt19937_64 random(seed);
     auto below = [&random](int n) { return int(random() % quint64(n)); };
-    auto anywhere = [&] { return QPoint(below(770) - 50, below(524) - 50); };
+    // Places from the window's design: anywhere in or a little around the
+    // window, on some disk's place on some peg, on some peg as tall as ten
+    // disks make it.
+    const QRect window = pixelRect(0, 0, Design::ClientArea.width, Design::ClientArea.height);
+    const ListControl baseLeft = initialBoardStore()[BaseLeft];
+    auto within = [&](const QRect &rect) { return rect.topLeft() + QPoint(below(rect.width()), below(rect.height())); };
+    auto anywhere = [&] { return within(window.adjusted(-50, -50, 50, 50)); };
     auto onADisk = [&] {
         const int d = below(10);
-        const int left = (1880 - 120 * d + 3000 * below(3)) / TwipsPerPixel;
-        return QPoint(left + below(65 + 16 * d), (800 + 285 * d) / TwipsPerPixel + below(20));
+        return within(pixelRect(baseLeft.read(d).toInt() + PegSpacing * below(3), Design::diskTop(d),
+                                Design::diskWidth(d), Design::diskHeight(d)));
     };
-    auto onAPeg = [&] { return QPoint(152 + 200 * below(3) + below(25), 40 + below(210)); };
+    auto onAPeg = [&] {
+        const Design::Box peg = Design::pegBox(below(3));
+        return within(pixelRect(peg.left, peg.top, peg.width, 570 + SlotHeight * 9));
+    };
     const QList<Qt::Key> keys{Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Up,
                               Qt::Key_Down, Qt::Key_Left,    Qt::Key_Right, Qt::Key_Return};
 

@@ -6,9 +6,10 @@
 // The window's design: the values every control is created with, in twips
 // from the top left corner of the client area (the option buttons: of their frame).
 
-#include "board/tables.h"
+// It needs nothing of Qt, so that what is not built with the program (the web
+// page, the end-to-end tests) can be given its facts (designfacts.cpp).
 
-#include <QColor>
+#include "board/geometry.h"
 
 #include <array>
 
@@ -20,8 +21,15 @@ struct Box {
     int left, top, width, height;
 };
 
+// A colour as Qt's QRgb holds it, opaque.
+using Rgb = unsigned int;
+inline constexpr Rgb rgb(int red, int green, int blue)
+{
+    return 0xffu << 24 | unsigned(red) << 16 | unsigned(green) << 8 | unsigned(blue);
+}
+
 inline constexpr Box ClientArea{0, 0, 10050, 6360};
-inline constexpr QRgb FormColour = qRgb(192, 192, 255);
+inline constexpr Rgb FormColour = rgb(192, 192, 255);
 
 // Command1(0) start over, Command1(1) show, Command1(2) step back.
 inline constexpr std::array<Box, 3> CommandBoxes{{
@@ -29,11 +37,11 @@ inline constexpr std::array<Box, 3> CommandBoxes{{
     {0, 0, 1455, 405},
     {1560, 0, 1455, 405},
 }};
-inline constexpr std::array<QRgb, 3> CommandColours{qRgb(255, 0, 0), qRgb(0, 192, 192),
-                                                    qRgb(0, 255, 0)};
+inline constexpr std::array<Rgb, 3> CommandColours{rgb(255, 0, 0), rgb(0, 192, 192),
+                                                    rgb(0, 255, 0)};
 
 inline constexpr Box TitleLabelBox{3240, 0, 3975, 375};
-inline constexpr QRgb TitleLabelColour = qRgb(255, 192, 128);
+inline constexpr Rgb TitleLabelColour = rgb(255, 192, 128);
 inline constexpr Box CounterBox{9000, 0, 975, 405};
 inline constexpr Box InstructionsBox{240, 3840, 9615, 2415};
 
@@ -44,16 +52,16 @@ inline constexpr Box optionBox(int option)
 }
 inline constexpr int FirstChoosableOption = 2; // "1" and "2" disks are never offered
 
-inline constexpr QRgb PegColour = qRgb(128, 64, 64);
+inline constexpr Rgb PegColour = rgb(128, 64, 64);
 inline constexpr Box pegBox(int peg)
 {
     return {2280 + 3000 * peg, 600, 375, 2535};
 }
 
-inline constexpr std::array<QRgb, 10> DiskColours{
-    qRgb(192, 0, 0),   qRgb(255, 128, 0), qRgb(192, 192, 0), qRgb(0, 192, 0),
-    qRgb(0, 192, 192), qRgb(0, 0, 192),   qRgb(192, 0, 192), qRgb(64, 64, 64),
-    qRgb(0, 128, 128), qRgb(128, 0, 128),
+inline constexpr std::array<Rgb, 10> DiskColours{
+    rgb(192, 0, 0),   rgb(255, 128, 0), rgb(192, 192, 0), rgb(0, 192, 0),
+    rgb(0, 192, 192), rgb(0, 0, 192),   rgb(192, 0, 192), rgb(64, 64, 64),
+    rgb(0, 128, 128), rgb(128, 0, 128),
 };
 inline constexpr int diskWidth(int disk)
 {

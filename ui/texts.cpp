@@ -3,11 +3,13 @@
 
 #include "ui/texts.h"
 
+#include "ui/product.h"
+
 namespace Texts {
 
 QString windowTitle()
 {
-    return QStringLiteral("Информатика - търсене с връщане назад");
+    return QStringLiteral(TOWERS_WINDOW_TITLE); // a fact of the product's, in CMakeLists.txt
 }
 
 QString titleLabel()

@@ -19,6 +19,7 @@
 import { cpSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { windowSize } from '../../tests/web/board.mjs';
 import { windowDrawn } from '../../tests/web/check.mjs';
 import { openBrowser, sleep } from '../../tests/web/devtools.mjs';
 import { startServer } from '../../tests/web/servers.mjs';
@@ -41,7 +42,7 @@ const visit = async (url, profile) => {
     const browser = await openBrowser([], { profile });
     try {
         const page = await browser.newPage();
-        await page.emulate({ width: 670, height: 424 });
+        await page.emulate(windowSize);
         await page.command('Network.enable', { maxTotalBufferSize: 0 });
         let bytes = 0;
         page.on('Network.loadingFinished', ({ encodedDataLength }) => { bytes += encodedDataLength; });

@@ -4,7 +4,8 @@
 """Gathers a program's web page into a folder any static server can serve,
 the worker that takes the page out of browsers again, and the one-file page.
 
-  site.py [--one-file FILE] [--retire DIR] PROGRAM.js QTLOADER.js SITE_DIR
+  site.py --design-facts DESIGNFACTS --title T --name N --summary S
+          [--one-file FILE] [--retire DIR] PROGRAM.js QTLOADER.js SITE_DIR
 
 SITE_DIR is made anew, with the program (PROGRAM.js and the PROGRAM.wasm
 beside it), Qt's loader and the page's own files from this folder:
@@ -19,6 +20,10 @@ beside it), Qt's loader and the page's own files from this folder:
       for servers that send a file compressed as it lies.
 The page names each of those files with its integrity hash, and so does the
 worker's list: a browser runs the files of one version, or none.
+
+The window's size comes from its design (the program DESIGNFACTS prints it),
+the page's title (the window's), the product's name and its summary from the
+build, which has them from CMakeLists.txt.
 
 With --retire, DIR/sw.js is the worker that takes the page out of the
 browsers that kept it, put in place of the page's sw.js. With --one-file,
@@ -39,8 +44,10 @@ import brotli
 HERE = Path(__file__).resolve().parent
 ICONS = HERE.parent / 'icons'
 
-# The program's window, in CSS pixels: the page's size for it.
-WINDOW = {'WIDTH': 670, 'HEIGHT': 424}
+# What the templates are filled with beside the files, by the references
+# @WIDTH@ and @HEIGHT@ (the window's, in CSS pixels), @TITLE@, @NAME@ and
+# @SUMMARY@; set by main() from the build.
+FACTS = {}
 
 # The files made for each version, from templates in this folder.
 MADE = ('index.html', 'sw.js', 'manifest.webmanifest')
@@ -84,9 +91,9 @@ class File:
 
 def fill(template, program, files, version=''):
     """A template with its references filled in: @PROGRAM@, @VERSION@, the
-    window's size, and @FILE:name@, @SRI:name@, @SIZE:name@ of a file."""
+    FACTS, and @FILE:name@, @SRI:name@, @SIZE:name@ of a file."""
     text = template.replace('@PROGRAM@', program).replace('@VERSION@', version)
-    for key, value in WINDOW.items():
+    for key, value in FACTS.items():
         text = text.replace(f'@{key}@', str(value))
 
     def resolve(match):
@@ -210,6 +217,10 @@ def one_file(site, files, program):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split('\n\n')[0])
+    parser.add_argument('--design-facts', required=True)
+    parser.add_argument('--title', required=True)
+    parser.add_argument('--name', required=True)
+    parser.add_argument('--summary', required=True)
     parser.add_argument('--one-file', type=Path)
     parser.add_argument('--retire', type=Path)
     parser.add_argument('program_js', type=Path)
@@ -220,6 +231,12 @@ def main():
     # The name becomes a JavaScript name (PROGRAM_entry) and part of addresses.
     if not re.fullmatch(r'[A-Za-z_][A-Za-z0-9_]*', program):
         fail(f'the program\'s name "{program}" is not a plain identifier (letters, digits, _)')
+
+    # 15 twips make a CSS pixel, as the window's own conversion has it (ui/twips.h).
+    width, height = (int(twips) // 15 for twips in
+                     subprocess.run([args.design_facts, 'size'], check=True, capture_output=True, text=True)
+                     .stdout.split())
+    FACTS.update(WIDTH=width, HEIGHT=height, TITLE=args.title, NAME=args.name, SUMMARY=args.summary)
 
     files = build_site(program, args.program_js, args.loader, args.site)
     if args.retire:

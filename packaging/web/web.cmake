@@ -36,10 +36,11 @@ function(towers_add_page program site)
     set(one_file --one-file ${ARGN})
   endif()
   add_custom_command(OUTPUT ${site}/index.html ${folder}/retire/sw.js ${ARGN}
-    COMMAND ${PYTHON3} ${web}/site.py --retire ${folder}/retire ${one_file}
+    COMMAND ${PYTHON3} ${web}/site.py --design-facts ${TOWERS_DESIGN_FACTS} --title ${TOWERS_WINDOW_TITLE}
+            --name ${TOWERS_DISPLAY_NAME} --summary ${TOWERS_SUMMARY} --retire ${folder}/retire ${one_file}
             $<TARGET_FILE_DIR:${program}>/${program}.js
             ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js ${site}
-    DEPENDS ${program} ${page_sources}
+    DEPENDS ${program} ${page_sources} designfacts
     VERBATIM)
   add_custom_target(${program}_page ALL DEPENDS ${site}/index.html ${ARGN})
 endfunction()

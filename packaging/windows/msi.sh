@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Towers project
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Builds the Windows Installer package of towers.wxs with msitools, the same
-# bytes for the same commit:
-#   msi.sh VERSION TOWERS_EXE TOWERS_ICO EPOCH OUT_MSI
+# Builds the Windows Installer package of towers.wxs, as CMake configures it,
+# with msitools, the same bytes for the same commit:
+#   msi.sh WXS VERSION TOWERS_EXE TOWERS_ICO EPOCH OUT_MSI
+# TOWERS_PUBLISHER in the environment names the publisher in its summary.
 # The UpgradeCode, in towers.wxs, is the same for every version; the
 # ProductCode and the package code derive from the version, so that the same
 # version makes the same package and each new version a new product.
@@ -17,14 +18,13 @@
 # holds it there; without -f it would run on from EPOCH), and the package code
 # is written over.
 set -eu
-version=$1 exe=$2 icon=$3 epoch=$4 out=$5
+wxs=$(realpath "$1") version=$2 exe=$3 icon=$4 epoch=$5 out=$6
 code() { # what
     python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.NAMESPACE_URL, sys.argv[1])).upper())' \
         "bg.informatika.towers/$1/$version"
 }
 product_code=$(code product)
 package_code=$(code package)
-here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -36,7 +36,7 @@ export TZ=UTC WINDOWS_LANGUAGE=bg
 cd "$work"
 faketime -f "$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S')" \
     wixl -a x64 -D Version="$version" -D ProductCode="$product_code" \
-    -D Exe=towers.exe -D Icon=towers.ico -o towers.msi "$here/towers.wxs"
+    -D Exe=towers.exe -D Icon=towers.ico -o towers.msi "$wxs"
 msibuild towers.msi -i _ForceCodepage.idt \
-    -s "Towers puzzle $version" "The Towers project" "x64;1026" "{$package_code}"
+    -s "Towers puzzle $version" "$TOWERS_PUBLISHER" "x64;1026" "{$package_code}"
 mv towers.msi "$out"

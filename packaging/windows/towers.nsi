@@ -4,8 +4,9 @@
 ; The Windows installer: towers.exe into Program Files for every user of the
 ; machine, a Start-menu shortcut, and an uninstaller in Add/Remove Programs
 ; that takes all of it away again. /S installs or uninstalls silently.
-;   makensis -DVERSION=1.0 -DEXE=towers.exe -DICON=towers.ico
-;            -DOUTFILE=towers-1.0-setup.exe towers.nsi
+;   makensis -DVERSION=1.0 -DPRODUCT=product.nsh -DEXE=towers.exe
+;            -DICON=towers.ico -DOUTFILE=towers-1.0-setup.exe towers.nsi
+; product.nsh defines NAME and PUBLISHER, the product's, from CMakeLists.txt.
 
 Unicode true
 Target amd64-unicode
@@ -13,8 +14,8 @@ SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
 !include "x64.nsh"
+!include "${PRODUCT}"
 
-!define NAME "Дорелски кули"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\towers"
 
 Name "${NAME}"
@@ -31,8 +32,8 @@ VIAddVersionKey /LANG=1026 "ProductName" "${NAME}"
 VIAddVersionKey /LANG=1026 "FileDescription" "${NAME}: инсталиране"
 VIAddVersionKey /LANG=1026 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1026 "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=1026 "CompanyName" "The Towers project"
-VIAddVersionKey /LANG=1026 "LegalCopyright" "2026 The Towers project, GPL-3.0-or-later"
+VIAddVersionKey /LANG=1026 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1026 "LegalCopyright" "2026 ${PUBLISHER}, GPL-3.0-or-later"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -65,7 +66,7 @@ Section
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\towers.exe"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "The Towers project"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'

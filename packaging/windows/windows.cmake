@@ -8,6 +8,9 @@ set(windows ${CMAKE_CURRENT_SOURCE_DIR}/packaging/windows)
 
 set(TOWERS_ICO ${windows}/towers.ico)
 configure_file(${windows}/towers.rc.in ${CMAKE_CURRENT_BINARY_DIR}/towers.rc @ONLY)
+configure_file(${windows}/product.nsh.in ${CMAKE_CURRENT_BINARY_DIR}/product.nsh @ONLY)
+set(TOWERS_WXS ${CMAKE_CURRENT_BINARY_DIR}/towers.wxs)
+configure_file(${windows}/towers.wxs.in ${TOWERS_WXS} @ONLY)
 target_sources(towers PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/towers.rc)
 # Nothing to strip for a teacher's USB stick; the tests keep their symbols.
 # No link time in the file: two builds of one commit give the same bytes.
@@ -16,14 +19,16 @@ target_link_options(towers PRIVATE -s -Wl,--no-insert-timestamp)
 find_program(MAKENSIS makensis REQUIRED)
 set(setup ${CMAKE_CURRENT_BINARY_DIR}/towers-${PROJECT_VERSION}-setup.exe)
 add_custom_command(OUTPUT ${setup}
-  COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DEXE=$<TARGET_FILE:towers>
+  COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DPRODUCT=${CMAKE_CURRENT_BINARY_DIR}/product.nsh
+          -DEXE=$<TARGET_FILE:towers>
           -DICON=${TOWERS_ICO} -DOUTFILE=${setup} ${windows}/towers.nsi
-  DEPENDS towers ${windows}/towers.nsi ${TOWERS_ICO} VERBATIM)
+  DEPENDS towers ${windows}/towers.nsi ${CMAKE_CURRENT_BINARY_DIR}/product.nsh ${TOWERS_ICO} VERBATIM)
 add_custom_target(installer ALL DEPENDS ${setup})
 
 set(msi ${CMAKE_CURRENT_BINARY_DIR}/towers-${PROJECT_VERSION}.msi)
 add_custom_command(OUTPUT ${msi}
-  COMMAND ${windows}/msi.sh ${PROJECT_VERSION} $<TARGET_FILE:towers> ${TOWERS_ICO}
+  COMMAND ${CMAKE_COMMAND} -E env TOWERS_PUBLISHER=${TOWERS_PUBLISHER}
+          ${windows}/msi.sh ${TOWERS_WXS} ${PROJECT_VERSION} $<TARGET_FILE:towers> ${TOWERS_ICO}
           ${TOWERS_SOURCE_DATE_EPOCH} ${msi}
-  DEPENDS towers ${windows}/msi.sh ${windows}/towers.wxs ${TOWERS_ICO} VERBATIM)
+  DEPENDS towers ${windows}/msi.sh ${TOWERS_WXS} ${TOWERS_ICO} VERBATIM)
 add_custom_target(msi ALL DEPENDS ${msi})

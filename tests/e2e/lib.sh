@@ -9,7 +9,10 @@
 
 set -eu
 
-TITLE="Информатика - търсене с връщане назад"
+# The window's title and the places its controls are at, which ctest gives
+# every test (tests/CMakeLists.txt).
+TITLE=$TOWERS_WINDOW_TITLE
+. "$TOWERS_PLACES"
 SCALE=${SCALE:-1}
 # The Windows build runs under Wine on the same display, through its own
 # platform plugin; TOWERS_LAUNCHER names the Wine loader then. An empty
@@ -18,8 +21,8 @@ QPA=${TOWERS_QPA-xcb}
 WORK=$(mktemp -d)
 SHOT=$WORK/shot.png
 LOG=$WORK/program.log
-failures=0
 program_pid=""
+. "$(dirname "$0")/../checks.sh"
 
 FORM_BLUE=192,192,255
 BROWN=128,64,64
@@ -132,17 +135,6 @@ colour_at() { # x y, twips
     convert "$SHOT" -format "%[fx:int(255*$at.r)],%[fx:int(255*$at.g)],%[fx:int(255*$at.b)]" info:
 }
 
-check() { # what, then a command that must succeed
-    what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what"
-    else
-        echo "FAIL: $what"
-        failures=$((failures + 1))
-    fi
-}
-
 is_colour() { # x y r,g,b
     actual=$(colour_at "$1" "$2")
     [ "$actual" = "$3" ] || { echo "  colour $actual at ($1, $2) twips, expected $3"; return 1; }
@@ -153,11 +145,16 @@ expect_colour() { # what x y r,g,b
     check "$1" is_colour "$2" "$3" "$4"
 }
 
+# The inside of the move counter in the newest screenshot, its frame left out.
+counter_crop() {
+    inset=$((3 * SCALE))
+    echo "-crop $(((counter_width * SCALE) / 15))x$(((counter_height * SCALE) / 15))+$(screen_x $counter_left)+$(screen_y $counter_top) +repage -shave ${inset}x$inset"
+}
+
 # The digits the move counter shows, read by OCR from the newest screenshot.
 counter_text() {
-    inset=$((3 * SCALE))
-    convert "$SHOT" -crop "$(((975 * SCALE) / 15))x$(((405 * SCALE) / 15))+$(screen_x 9000)+$(screen_y 0)" \
-        +repage -shave "${inset}x$inset" -colorspace Gray -resize "$((400 / SCALE))%" \
+    # shellcheck disable=SC2046 # the crop's words
+    convert "$SHOT" $(counter_crop) -colorspace Gray -resize "$((400 / SCALE))%" \
         -threshold 60% -bordercolor white -border 20 "$WORK/counter.png"
     tesseract "$WORK/counter.png" - --psm 7 -c tessedit_char_whitelist=0123456789 2>/dev/null \
         | tr -d '[:space:]'
@@ -171,6 +168,14 @@ is_counter() {
 expect_counter() { # what text
     screenshot
     check "$1" is_counter "$2"
+}
+
+# The counter shows nothing: not one dark pixel inside it, which OCR could
+# miss where it reads a digit as nothing.
+counter_is_empty() {
+    # shellcheck disable=SC2046 # the crop's words
+    dark=$(convert "$SHOT" $(counter_crop) -colorspace Gray -threshold 50% -negate -format '%[fx:int(mean*w*h)]' info:)
+    [ "$dark" -eq 0 ] || { echo "  $dark dark pixels in the counter"; return 1; }
 }
 
 # What the window asks of a window manager: a fixed size (the smallest and the
@@ -201,5 +206,5 @@ no_sanitizer_report() {
 finish() {
     stop_program
     check "no sanitizer report" no_sanitizer_report
-    [ "$failures" -eq 0 ]
+    checks_passed
 }

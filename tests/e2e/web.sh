@@ -12,20 +12,19 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 . "$here/cases.sh"
 
-# The log exists before the server starts: its own shell opens it only once
-# forked, maybe after the first look for the port below.
+# The tests' static server (tests/web/serve.mjs), which prints its address.
 : >"$WORK/server.log"
-python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$SITE" >"$WORK/server.log" 2>&1 &
+node "$here/../web/serve.mjs" "$SITE" >"$WORK/server.log" 2>&1 &
 server_pid=$!
 trap 'stop_program; kill "$server_pid" 2>/dev/null; rm -rf "$WORK"' EXIT
 for _ in $(seq 100); do
-    port=$(sed -n 's/^Serving HTTP on .* port \([0-9]*\) .*/\1/p' "$WORK/server.log")
-    [ -n "$port" ] && break
+    address=$(grep -m 1 '^http://' "$WORK/server.log" || true)
+    [ -n "$address" ] && break
     sleep 0.1
 done
-[ -n "$port" ] || { echo "the server did not start:"; cat "$WORK/server.log"; exit 1; }
+[ -n "$address" ] || { echo "the server did not start:"; cat "$WORK/server.log"; exit 1; }
 
-PROGRAM="http://127.0.0.1:$port/"
+PROGRAM=$address
 TOWERS_LAUNCHER="$here/chromium-app.sh"
 
 # The page's title comes at once, the window once the program has loaded:

@@ -15,21 +15,16 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >/dev/null
 deb=$(ls "$scratch"/out/towers_*.deb)
 echo "built $(basename "$deb")"
 
-failures=0
-expect() { # what, then a command that must succeed
-    what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
+. "$source/tests/checks.sh"
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 qt6-qpa-plugins fonts-liberation2; do
-    expect "depends on $package" sh -c "echo '$depends' | grep -q -w '$package'"
+    check "depends on $package" sh -c "echo '$depends' | grep -q -w '$package'"
 done
-expect "section education" [ "$(dpkg-deb -f "$deb" Section)" = education ]
-expect "apt can satisfy its dependencies" sh -c "apt-get install --simulate -q '$deb' >/dev/null"
-expect "a maintainer with a name and a mail address" \
+check "section education" [ "$(dpkg-deb -f "$deb" Section)" = education ]
+check "apt can satisfy its dependencies" sh -c "apt-get install --simulate -q '$deb' >/dev/null"
+check "a maintainer with a name and a mail address" \
     sh -c "dpkg-deb -f '$deb' Maintainer | grep -q -E '^[^<]+ <[^@ ]+@[^@ ]+\.[a-z]+>\$'"
-expect "a synopsis, not the package's name, as the description's first line" \
+check "a synopsis, not the package's name, as the description's first line" \
     sh -c "dpkg-deb -f '$deb' Description | head -n 1 | grep -q -v -i '^towers'"
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
@@ -47,7 +42,7 @@ if [ -n "$tree_findings" ] &&
 fi
 lintian_report=$(lintian --fail-on error,warning --display-info "$deb" 2>&1 |
     grep -v -e 'running with root privileges' | grep -v -E "$allowed" || true)
-expect "lintian reports nothing" [ -z "$lintian_report" ]
+check "lintian reports nothing" [ -z "$lintian_report" ]
 [ -z "$lintian_report" ] || printf '%s\n' "$lintian_report"
 for path in usr/bin/towers usr/share/applications/bg.informatika.towers.desktop \
     usr/share/metainfo/bg.informatika.towers.metainfo.xml \
@@ -56,27 +51,27 @@ for path in usr/bin/towers usr/share/applications/bg.informatika.towers.desktop 
     usr/share/icons/hicolor/scalable/apps/bg.informatika.towers.svg \
     usr/share/doc/towers/copyright usr/share/doc/towers/changelog.gz \
     usr/share/man/man1/towers.1.gz usr/share/man/bg/man1/towers.1.gz; do
-    expect "installs /$path" [ -e "$root/$path" ]
+    check "installs /$path" [ -e "$root/$path" ]
 done
-expect "installed launcher and metainfo validate" "$source/tests/package/validate.sh" \
+check "installed launcher and metainfo validate" "$source/tests/package/validate.sh" \
     "$root/usr/share/applications/bg.informatika.towers.desktop" \
     "$root/usr/share/metainfo/bg.informatika.towers.metainfo.xml"
 
 # Each manual page renders without a warning from groff, and names the program.
 for page in man1/towers.1.gz:'towers +- +three-peg' bg/man1/towers.1.gz:'towers +- +задача'; do
-    expect "manual page $page" sh -c "
+    check "manual page $page" sh -c "
         [ -z \"\$(man --warnings -E UTF-8 -l -Tutf8 -Z '$root/usr/share/man/${page%%:*}' 2>&1 >/dev/null)\" ] &&
         man -E UTF-8 -l '$root/usr/share/man/${page%%:*}' 2>/dev/null | grep -q -E '${page#*:}'"
 done
 
 # The installed program opens its window, with the title and an icon.
-started=$(XDG_DATA_DIRS="$root/usr/share:/usr/share" xvfb-run -a -s "-screen 0 1024x768x24 -nolisten local -noreset" sh -c '
+started=$(XDG_DATA_DIRS="$root/usr/share:/usr/share" "$source/scripts/lib/virtual-display.sh" sh -c '
     QT_QPA_PLATFORM=xcb "$1" 2>/dev/null &
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "Информатика - търсене с връщане назад" | head -n 1)
+    window=$(timeout 20 xdotool search --sync --onlyvisible --pid $! | head -n 1)
     [ -n "$window" ] && xdotool getwindowname "$window"
     xprop -id "$window" _NET_WM_ICON | head -c 40 | grep -q "CARDINAL" && echo "with an icon"
     kill $!
 ' sh "$root/usr/bin/towers" || true)
-expect "installed program shows its window" sh -c "echo '$started' | grep -q 'Информатика - търсене с връщане назад'"
-expect "and its icon" sh -c "echo '$started' | grep -q 'with an icon'"
-[ "$failures" -eq 0 ]
+check "installed program shows its window, with its title" sh -c "echo '$started' | grep -q -F '$TOWERS_WINDOW_TITLE'"
+check "and its icon" sh -c "echo '$started' | grep -q 'with an icon'"
+checks_passed

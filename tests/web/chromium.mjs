@@ -6,7 +6,9 @@
 // which stays, for a second visit:
 //   const browser = startChromium([ARGUMENT...], { pipes, profile }); ... await browser.stop();
 // With pipes, its descriptors 3 and 4 are pipes to this process, for the
-// DevTools protocol (devtools.mjs).
+// DevTools protocol (devtools.mjs). Run as a program, it starts Chromium so,
+// with the arguments given, until Chromium ends or this is stopped:
+//   chromium.mjs [ARGUMENT...]
 // As root Chromium runs only without its sandbox; --test-type then keeps the
 // warning about it off the page. Its temporary files go into the profile, and
 // it leads a process group of its own, so that stopping it ends its helpers
@@ -15,6 +17,7 @@ import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
 
 export function startChromium(args, { pipes = false, profile: kept = null } = {}) {
     const profile = kept ?? mkdtempSync(join(tmpdir(), 'towers-chromium-'));
@@ -47,4 +50,15 @@ export function startChromium(args, { pipes = false, profile: kept = null } = {}
                 rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
         },
     };
+}
+
+if (import.meta.url === pathToFileURL(process.argv[1]).href) {
+    const browser = startChromium(process.argv.slice(2));
+    const end = async () => {
+        await browser.stop();
+        process.exit(0);
+    };
+    process.on('SIGTERM', end);
+    process.on('SIGINT', end);
+    browser.process.on('exit', end);
 }

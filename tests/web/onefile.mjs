@@ -36,8 +36,7 @@ try {
         await recordRefusals(page);
         await page.go(pathToFileURL(resolve(file)).href);
         await page.waitFor(windowDrawn, 60);
-        check('the title is the window\'s', await page.evaluate('document.title') ===
-            'Информатика - търсене с връщане назад');
+        check('the title is the window\'s', await page.evaluate('document.title') === process.env.TOWERS_WINDOW_TITLE);
         await expectColours(page, 'the window as it starts', [
             [places.showButton, colours.turquoise], [places.counter, colours.white],
             [places.diskCount10, colours.purple], [places.disk(0), colours.darkRed],

@@ -11,10 +11,10 @@
 //
 // The page's output comes line by line, in order: Qt Test's totals are its
 // last line, and the exit status, where the program reports one, comes after.
-import { readFileSync } from 'node:fs';
-import { createServer } from 'node:http';
-import { basename, dirname, extname, join } from 'node:path';
+import { basename, dirname } from 'node:path';
+import { windowSize } from './board.mjs';
 import { startChromium } from './chromium.mjs';
+import { serve, types } from './serve.mjs';
 
 const [program, ...args] = process.argv.slice(2);
 const folder = dirname(program);
@@ -26,7 +26,7 @@ const outputLimit = 4 * 1024 * 1024;
 // full screen, and there that is the window's own size.
 const page = `<!DOCTYPE html>
 <html lang="bg"><head><meta charset="utf-8"><title>${name}</title></head>
-<body style="margin: 0"><div id="screen" style="width: 670px; height: 424px"></div>
+<body style="margin: 0"><div id="screen" style="width: ${windowSize.width}px; height: ${windowSize.height}px"></div>
 <script src="qtloader.js"></script><script src="${name}.js"></script>
 <script>
 let sent = Promise.resolve();
@@ -45,7 +45,6 @@ qtLoad({
 }).catch(error => send('exit', 'crashed: ' + error));
 </script></body></html>`;
 
-const types = { '.js': 'text/javascript', '.wasm': 'application/wasm', '.html': 'text/html' };
 let printed = 0;
 let browser;
 
@@ -62,54 +61,48 @@ const finish = async status => {
     process.exit(status);
 };
 
-const server = createServer((request, response) => {
-    if (request.method === 'POST') {
-        let body = '';
-        request.on('data', chunk => { body += chunk; });
-        request.on('end', () => {
-            response.end();
-            if (request.url === '/out') {
-                printed += body.length;
-                process.stdout.write(body + '\n');
-                // Qt's web platform keeps the program alive after main()
-                // returns, so a test with a window never reports its exit:
-                // Qt Test's last line says how it ended.
-                const totals = body.match(/^Totals: \d+ passed, (\d+) failed/);
-                if (totals)
-                    finish(Number(totals[1]) > 0 ? 1 : 0);
-                if (printed > outputLimit) {
-                    console.error(`${name}: more than ${outputLimit} bytes of output, stopped`);
-                    finish(1);
-                }
-            } else if (request.url === '/exit') {
-                if (!/^\d+$/.test(body))
-                    console.error(`${name}: ${body}`);
-                finish(/^\d+$/.test(body) ? Number(body) : 1);
-            }
-        });
-        return;
+// The page, and what it sends back; the program's files come from its folder.
+const answer = (request, response) => {
+    if (request.method !== 'POST') {
+        if (request.url !== '/')
+            return false;
+        response.writeHead(200, { 'Content-Type': types['.html'] });
+        response.end(page);
+        return true;
     }
-    const file = request.url === '/' ? null : basename(request.url);
-    try {
-        const content = file ? readFileSync(join(folder, file)) : page;
-        const type = file ? types[extname(file)] ?? 'application/octet-stream' : types['.html'];
-        response.writeHead(200, { 'Content-Type': type });
-        response.end(content);
-    } catch {
-        response.writeHead(404);
+    let body = '';
+    request.on('data', chunk => { body += chunk; });
+    request.on('end', () => {
         response.end();
-    }
-});
-
-server.listen(0, '127.0.0.1', () => {
-    const url = `http://127.0.0.1:${server.address().port}/`;
-    browser = startChromium(['--headless=new', url]);
-    browser.process.on('exit', code => {
-        if (finishing)
-            return;
-        console.error(`${name}: Chromium ended (${code}) before the test did`);
-        finish(1);
+        if (request.url === '/out') {
+            printed += body.length;
+            process.stdout.write(body + '\n');
+            // Qt's web platform keeps the program alive after main()
+            // returns, so a test with a window never reports its exit:
+            // Qt Test's last line says how it ended.
+            const totals = body.match(/^Totals: \d+ passed, (\d+) failed/);
+            if (totals)
+                finish(Number(totals[1]) > 0 ? 1 : 0);
+            if (printed > outputLimit) {
+                console.error(`${name}: more than ${outputLimit} bytes of output, stopped`);
+                finish(1);
+            }
+        } else if (request.url === '/exit') {
+            if (!/^\d+$/.test(body))
+                console.error(`${name}: ${body}`);
+            finish(/^\d+$/.test(body) ? Number(body) : 1);
+        }
     });
+    return true;
+};
+
+const server = await serve(folder, { answer });
+browser = startChromium(['--headless=new', server.url]);
+browser.process.on('exit', code => {
+    if (finishing)
+        return;
+    console.error(`${name}: Chromium ended (${code}) before the test did`);
+    finish(1);
 });
 
 setTimeout(() => {

@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Towers project
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// A static web server for one folder, on 127.0.0.1, as a school's server would
-// serve the page; the tests stop it to take the network away, and change what
-// it sends to play the servers a page meets:
+// The static web server of the tests, for one folder, on 127.0.0.1, as a
+// school's server would serve the page; the tests stop it to take the
+// network away, and change what it sends to play the servers a page meets:
 //   const server = await serve(FOLDER, { port, headers, answer });
 //   ... server.url ...; server.folder = OTHER_FOLDER; ...; await server.close();
+// Run as a program, it serves the folder until stopped, having printed its
+// address first:
+//   serve.mjs FOLDER
 // Every file goes out with its Last-Modified time, and a request that already
 // has it gets 304, as from any static server; headers are the ones sent
 // besides (by default Cache-Control: no-cache). answer(request, response),
@@ -13,6 +16,7 @@
 import { readFile, stat } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { extname, join, normalize } from 'node:path';
+import { pathToFileURL } from 'node:url';
 
 export const types = {
     '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm',
@@ -55,4 +59,13 @@ export function serve(folder, { port = 0, headers = { 'Cache-Control': 'no-cache
             server.close(done);
         }),
     }))));
+}
+
+if (import.meta.url === pathToFileURL(process.argv[1]).href) {
+    const server = await serve(process.argv[2]);
+    console.log(server.url);
+    process.on('SIGTERM', async () => {
+        await server.close();
+        process.exit(0);
+    });
 }

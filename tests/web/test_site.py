@@ -6,7 +6,7 @@ content, with the integrity hash the browser checks; the worker lists exactly
 those; the compressed files are the files; the one-file page's policy allows
 its own scripts; inputs that would break the page stop the build; and the
 README quotes the server configurations as they are.
-  test_site.py SITE_PY"""
+  test_site.py SITE_PY DESIGN_FACTS"""
 import base64
 import gzip
 import hashlib
@@ -20,6 +20,7 @@ from pathlib import Path
 import brotli
 
 SITE_PY = Path(sys.argv.pop(1)).resolve()
+DESIGN_FACTS = sys.argv.pop(1)
 
 
 def sri(content):
@@ -35,7 +36,8 @@ class Site(unittest.TestCase):
         (self.folder / f'{program}.js').write_text(script)
         (self.folder / f'{program}.wasm').write_bytes(b'\0asm\1\0\0\0' + bytes(range(256)) * 64)
         (self.folder / 'qtloader.js').write_text(loader)
-        return subprocess.run([sys.executable, SITE_PY, '--retire', self.folder / 'retire',
+        return subprocess.run([sys.executable, SITE_PY, '--design-facts', DESIGN_FACTS, '--title', 'Заглавие',
+                               '--name', 'Име', '--summary', 'Резюме', '--retire', self.folder / 'retire',
                                '--one-file', self.folder / 'one.html', self.folder / f'{program}.js',
                                self.folder / 'qtloader.js', self.folder / 'site'], capture_output=True, text=True)
 
@@ -56,6 +58,10 @@ class Site(unittest.TestCase):
         wasm = next(name for name in hashed if name.endswith('.wasm'))
         self.assertIn(f'data-wasm="{wasm}" data-wasm-integrity="{sri((site / wasm).read_bytes())}"', page)
         self.assertNotIn('?v=', page)
+        self.assertIn('<title>Заглавие</title>', page)
+        self.assertIn('"name": "Име"', (site / 'manifest.webmanifest').read_text())
+        self.assertRegex((site / next(name for name in hashed if name.endswith('.css'))).read_text(),
+                         r'#screen \{ width: \d+px; height: \d+px;')
         for path in site.glob('*'):
             if path.suffix in ('.html', '.css', '.webmanifest') or path.name == 'sw.js':
                 self.assertNotRegex(path.read_text(), '@[A-Z]+[:@]', f'{path.name} has a reference left unfilled')

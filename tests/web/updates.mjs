@@ -12,7 +12,7 @@
 // - uploaded in half (the new page and worker before the new files, then the
 //   WebAssembly cut short): never a mixed run, but a Bulgarian message, and
 //   offline version 1 still runs whole.
-//   updates.mjs SITE SITE_PY PROGRAM_JS QTLOADER_JS
+//   updates.mjs SITE SITE_PY DESIGN_FACTS PROGRAM_JS QTLOADER_JS
 import { rmSync, statSync, truncateSync } from 'node:fs';
 import { join } from 'node:path';
 import { windowSize } from './board.mjs';
@@ -21,10 +21,10 @@ import { openBrowser, sleep } from './devtools.mjs';
 import { serve } from './serve.mjs';
 import { namesOf, newerVersion, putUpLongAgo, temporary, upload, versionOf } from './versions.mjs';
 
-const [site, sitePy, programJs, loader] = process.argv.slice(2);
+const [site, sitePy, designFacts, programJs, loader] = process.argv.slice(2);
 limitTime(420);
 
-const newer = newerVersion(site, sitePy, programJs, loader);
+const newer = newerVersion(site, sitePy, designFacts, programJs, loader);
 const [first, second] = [versionOf(site), versionOf(newer)];
 const folders = [];
 

@@ -21,7 +21,7 @@ export const temporary = name => {
 // Version 2: the program's script and WebAssembly each a little different (a
 // comment, an unused custom section named "newer"), gathered by site.py into
 // a copy of the site, whose compressed files it takes where unchanged.
-export function newerVersion(site, sitePy, programJs, loader) {
+export function newerVersion(site, sitePy, designFacts, programJs, loader) {
     const inputs = temporary('inputs');
     const program = join(inputs, basename(programJs));
     copyFileSync(programJs, program);
@@ -32,7 +32,9 @@ export function newerVersion(site, sitePy, programJs, loader) {
     const newer = temporary('newer');
     rmSync(newer, { recursive: true });
     cpSync(site, newer, { recursive: true });
-    execFileSync('python3', [sitePy, program, loader, newer], { stdio: 'inherit' });
+    const { TOWERS_WINDOW_TITLE: title, TOWERS_DISPLAY_NAME: name, TOWERS_SUMMARY: summary } = process.env;
+    execFileSync('python3', [sitePy, '--design-facts', designFacts, '--title', title, '--name', name,
+        '--summary', summary, program, loader, newer], { stdio: 'inherit' });
     rmSync(inputs, { recursive: true });
     return newer;
 }

@@ -2,20 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Shared by the installer tests, which run under Wine on an X display with
-# WINEPREFIX naming the prefix: checks said as ok or FAIL, and the installed
-# program's start.
+# WINEPREFIX naming the prefix: where the program lands, and its start.
 wine=${TOWERS_LAUNCHER:-/usr/lib/wine/wine64}
 drive_c=$WINEPREFIX/drive_c
 installed="$drive_c/Program Files/Towers"
-shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Дорелски кули.lnk"
-title="Информатика - търсене с връщане назад"
-
-failures=0
-expect() { # what, then a command that must succeed
-    what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/$TOWERS_DISPLAY_NAME.lnk"
+title=$TOWERS_WINDOW_TITLE
+. "$(dirname "$0")/../checks.sh"
 absent() { [ ! -e "$1" ]; }
 
 # The title of the installed program's window, once it shows, or nothing

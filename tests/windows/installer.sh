@@ -19,17 +19,17 @@ started=$(date +%s%N)
 "$wine" "$setup" /S
 wineserver --wait
 echo "silent install took $((($(date +%s%N) - started) / 1000000)) ms"
-expect "towers.exe in Program Files" [ -f "$installed/towers.exe" ]
-expect "the uninstaller beside it" [ -f "$installed/uninstall.exe" ]
-expect "a Start-menu shortcut" [ -f "$shortcut" ]
-expect "the shortcut points at the installed program" grep -q -a 'towers.exe' "$shortcut"
-expect "an entry in Add/Remove Programs" registered
+check "towers.exe in Program Files" [ -f "$installed/towers.exe" ]
+check "the uninstaller beside it" [ -f "$installed/uninstall.exe" ]
+check "a Start-menu shortcut" [ -f "$shortcut" ]
+check "the shortcut points at the installed program" grep -q -a 'towers.exe' "$shortcut"
+check "an entry in Add/Remove Programs" registered
 
-expect "the installed program shows its window" installed_program_shows
+check "the installed program shows its window" installed_program_shows
 
 "$wine" "$installed/uninstall.exe" /S
 wineserver --wait # the uninstaller runs on from a copy of itself in the temporary folder
-expect "the silent uninstall removes the program's folder" absent "$installed"
-expect "and the shortcut" absent "$shortcut"
-expect "and the Add/Remove Programs entry" unregistered
-[ "$failures" -eq 0 ]
+check "the silent uninstall removes the program's folder" absent "$installed"
+check "and the shortcut" absent "$shortcut"
+check "and the Add/Remove Programs entry" unregistered
+checks_passed

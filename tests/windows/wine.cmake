@@ -1,8 +1,13 @@
 # SPDX-FileCopyrightText: 2026 The Towers project
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Every Windows test runs in one Wine prefix of its own, made before the first
-# and removed after the last of them in a run of ctest.
+# The tests of the Windows build, under Wine: the widget tests on Qt's
+# offscreen platform, the end-to-end cases against towers.exe on a virtual X
+# display, the installer and the package. Every one runs in one Wine prefix
+# of its own, made before the first and removed after the last of them in a
+# run of ctest, and one after the other: the prefix has one desktop, with one
+# window in the foreground, and a test's display going away upsets a program
+# on another.
 set(TOWERS_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 
 # Wine hides the host's QT_ variables from Windows programs, and hands on
@@ -14,16 +19,10 @@ set(TOWERS_TEST_ENVIRONMENT
     "WINEPREFIX=${TOWERS_WINEPREFIX}" "WINEDEBUG=-all" "WINEQT_FORCE_STDERR_LOGGING=1"
     "WINEQT_QPA_FONTDIR=Z:${TOWERS_WINEPREFIX}/offscreen-fonts"
     "TOWERS_LAUNCHER=${CMAKE_CROSSCOMPILING_EMULATOR}" "TOWERS_QPA=windows")
-set(TOWERS_TEST_FIXTURES wineprefix)
-# One after the other: the prefix has one desktop, with one window in the
-# foreground, and a test's display going away upsets a program on another.
-set(TOWERS_TEST_LOCK wine_desktop)
-
-# Every Wine process gets an X display, the widget tests too though they draw
-# offscreen: the first window of a Wine server makes the desktop that all the
-# later ones join, and a desktop made without a display shows none of them.
-set(TOWERS_WINE_ON_A_DISPLAY
-    xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -nolisten local -noreset" ${CMAKE_CROSSCOMPILING_EMULATOR})
+function(towers_under_wine)
+  set_tests_properties(${ARGN} PROPERTIES ENVIRONMENT "${TOWERS_TEST_ENVIRONMENT}"
+    FIXTURES_REQUIRED wineprefix RESOURCE_LOCK wine_desktop)
+endfunction()
 
 add_test(NAME wine_prefix_make
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/wineprefix.sh make ${TOWERS_WINEPREFIX})
@@ -31,3 +30,53 @@ add_test(NAME wine_prefix_remove
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/wineprefix.sh remove ${TOWERS_WINEPREFIX})
 set_tests_properties(wine_prefix_make PROPERTIES FIXTURES_SETUP wineprefix TIMEOUT 300)
 set_tests_properties(wine_prefix_remove PROPERTIES FIXTURES_CLEANUP wineprefix)
+
+# Every Wine process gets an X display, the widget tests too though they draw
+# offscreen: the first window of a Wine server makes the desktop that all the
+# later ones join, and a desktop made without a display shows none of them.
+function(towers_platform_test name on_x)
+  # A static Qt links only the plugins named; the default one is Windows'.
+  qt_import_plugins(${name} INCLUDE Qt6::QOffscreenIntegrationPlugin)
+  set_target_properties(${name} PROPERTIES
+    CROSSCOMPILING_EMULATOR "${TOWERS_VIRTUAL_DISPLAY};${CMAKE_CROSSCOMPILING_EMULATOR}")
+  add_test(NAME ${name} COMMAND ${name})
+  towers_under_wine(${name})
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT WINEQT_QPA_PLATFORM=offscreen)
+endfunction()
+
+# The helper that closes the window runs beside the display, on the Linux
+# side: the host's compiler.
+set(closewindow ${CMAKE_CURRENT_BINARY_DIR}/closewindow-x11)
+add_custom_command(OUTPUT ${closewindow}
+  COMMAND c++ -O2 -o ${closewindow} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/closewindow.cpp -lX11
+  DEPENDS e2e/closewindow.cpp VERBATIM)
+add_custom_target(closewindow ALL DEPENDS ${closewindow})
+
+towers_e2e_cases(cases windows)
+foreach(case IN LISTS cases)
+  foreach(scale 1 2)
+    add_test(NAME e2e_${case}_x${scale}
+      COMMAND ${TOWERS_VIRTUAL_DISPLAY} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh $<TARGET_FILE:towers>
+              ${closewindow} ${case} ${scale})
+    towers_under_wine(e2e_${case}_x${scale})
+    set_tests_properties(e2e_${case}_x${scale} PROPERTIES TIMEOUT 180 LABELS e2e-windows)
+  endforeach()
+endforeach()
+
+# The installer and the package, alone, as they wait for every Wine process
+# of the prefix to end.
+add_test(NAME windows_installer
+  COMMAND ${TOWERS_VIRTUAL_DISPLAY} ${CMAKE_CURRENT_SOURCE_DIR}/windows/installer.sh
+          ${PROJECT_BINARY_DIR}/towers-${PROJECT_VERSION}-setup.exe)
+add_test(NAME windows_msi
+  COMMAND ${TOWERS_VIRTUAL_DISPLAY} ${CMAKE_CURRENT_SOURCE_DIR}/windows/msi.sh
+          ${PROJECT_BINARY_DIR}/towers-${PROJECT_VERSION}.msi
+          ${PROJECT_SOURCE_DIR}/packaging/windows/msi.sh ${TOWERS_WXS} $<TARGET_FILE:towers> ${TOWERS_ICO}
+          ${TOWERS_SOURCE_DATE_EPOCH})
+towers_under_wine(windows_installer windows_msi)
+set_tests_properties(windows_installer windows_msi PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+# Alone too, as it builds the Windows files twice with every processor.
+add_test(NAME windows_reproducible
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/reproducible.sh ${PROJECT_SOURCE_DIR}
+          ${CMAKE_TOOLCHAIN_FILE} "${CMAKE_PREFIX_PATH}")
+set_tests_properties(windows_reproducible PROPERTIES TIMEOUT 1500 RUN_SERIAL TRUE)
