@@ -40,7 +40,7 @@ function(towers_add_page program site)
             --name ${TOWERS_DISPLAY_NAME} --summary ${TOWERS_SUMMARY} --retire ${folder}/retire ${one_file}
             $<TARGET_FILE_DIR:${program}>/${program}.js
             ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js ${site}
-    DEPENDS ${program} ${page_sources} designfacts
+    DEPENDS ${program} ${page_sources} designfacts ${TOWERS_DESIGN_FACTS}
     VERBATIM)
   add_custom_target(${program}_page ALL DEPENDS ${site}/index.html ${ARGN})
 endfunction()
