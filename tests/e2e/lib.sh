@@ -12,6 +12,7 @@ set -eu
 # The window's title and the places its controls are at, which ctest gives
 # every test (tests/CMakeLists.txt).
 TITLE=$TOWERS_WINDOW_TITLE
+WINDOW_NAME=$TITLE # what the window system calls the window, which a browser may add to
 . "$TOWERS_PLACES"
 SCALE=${SCALE:-1}
 # The Windows build runs under Wine on the same display, through its own
@@ -55,8 +56,8 @@ start_program() {
         ${TOWERS_LAUNCHER:-} "$PROGRAM" 2>"$LOG" &
     program_pid=$!
     # xdotool's search fails when a window it looks at goes away meanwhile, as
-    # Wine's passing windows do at start-up: search again, for 30 s at most.
-    for _ in $(seq 300); do
+    # Wine's passing windows do at start-up: search again, for a minute at most.
+    for _ in $(seq 600); do
         xdotool search --onlyvisible --name "$TITLE" >/dev/null 2>&1 && break
         sleep 0.1
     done
@@ -135,10 +136,23 @@ colour_at() { # x y, twips
     convert "$SHOT" -format "%[fx:int(255*$at.r)],%[fx:int(255*$at.g)],%[fx:int(255*$at.b)]" info:
 }
 
-is_colour() { # x y r,g,b
+# A program or a browser may draw a moment late on a busy machine: a look
+# that finds the screen otherwise is taken again, from new screenshots, for
+# three seconds at most, before it counts.
+eventually() {
+    for _ in 1 2 3 4 5 6 7 8 9 10 11 12; do
+        "$@" >/dev/null && return 0
+        sleep 0.25
+        screenshot
+    done
+    "$@"
+}
+
+colour_matches() { # x y r,g,b
     actual=$(colour_at "$1" "$2")
     [ "$actual" = "$3" ] || { echo "  colour $actual at ($1, $2) twips, expected $3"; return 1; }
 }
+is_colour() { eventually colour_matches "$@"; }
 
 expect_colour() { # what x y r,g,b
     screenshot
@@ -160,10 +174,11 @@ counter_text() {
         | tr -d '[:space:]'
 }
 
-is_counter() {
+counter_matches() {
     actual=$(counter_text)
     [ "$actual" = "$1" ] || { echo "  counter reads '$actual', expected '$1'"; return 1; }
 }
+is_counter() { eventually counter_matches "$@"; }
 
 expect_counter() { # what text
     screenshot
@@ -172,11 +187,12 @@ expect_counter() { # what text
 
 # The counter shows nothing: not one dark pixel inside it, which OCR could
 # miss where it reads a digit as nothing.
-counter_is_empty() {
+counter_has_no_dark_pixel() {
     # shellcheck disable=SC2046 # the crop's words
     dark=$(convert "$SHOT" $(counter_crop) -colorspace Gray -threshold 50% -negate -format '%[fx:int(mean*w*h)]' info:)
     [ "$dark" -eq 0 ] || { echo "  $dark dark pixels in the counter"; return 1; }
 }
+counter_is_empty() { eventually counter_has_no_dark_pixel; }
 
 # What the window asks of a window manager: a fixed size (the smallest and the
 # largest both the client area), a title bar with a close button but neither a
