@@ -8,7 +8,7 @@
 # run: building and running the program; package: building the .deb; test:
 # building and testing it; windows: cross-building for Windows and testing
 # under Wine; web: building for the web, on Debian 13; web-test: that and
-# testing it in Chromium, on Debian's nginx and Apache.
+# testing it in Chromium, Firefox and WebKit, on Debian's nginx and Apache.
 set -eu
 
 build="cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2"
@@ -19,6 +19,9 @@ tests="x11-utils tesseract-ocr libx11-dev libbenchmark-dev desktop-file-utils ap
 windows="ninja-build dpkg-dev g++-mingw-w64-x86-64-posix mingw-w64-tools nsis wixl msitools faketime wine64 wine
  python3-fonttools x11-utils tesseract-ocr"
 web="cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools emscripten dpkg-dev fonts-liberation2 python3 python3-brotli zopfli"
+# The browsers a pupil has: Chromium, Firefox ESR, and Safari's engine in a
+# window of ours (WebKitGTK, through Python's GTK bindings).
+browsers="chromium firefox-esr gir1.2-webkit2-4.1 gir1.2-gtk-3.0 python3-gi"
 # The servers a school runs, as the web tests serve the page with them.
 servers="nginx libnginx-mod-http-brotli-static apache2"
 
@@ -31,7 +34,7 @@ for group in "$@"; do
     test) packages="$packages $build $display $package $tests" ;;
     windows) packages="$packages $build $display $windows" ;;
     web) packages="$packages $web" ;;
-    web-test) packages="$packages $web $display x11-utils tesseract-ocr chromium nodejs $servers" ;;
+    web-test) packages="$packages $web $display x11-utils tesseract-ocr $browsers nodejs $servers" ;;
     *) echo "$0: no group $group" >&2; exit 2 ;;
     esac
 done

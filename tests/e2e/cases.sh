@@ -14,7 +14,7 @@ move_disk() { # disk from_peg to_peg
 
 case_startup() {
     start_program
-    check "title" [ "$(xdotool getwindowname "$FORM_WINDOW")" = "$TITLE" ]
+    check "title" [ "$(xdotool getwindowname "$FORM_WINDOW")" = "$WINDOW_NAME" ]
     check "client area 670 x 424" [ "$WINDOW_WIDTH" -eq $((670 * SCALE)) \
         -a "$WINDOW_HEIGHT" -eq $((424 * SCALE)) ]
     screenshot
@@ -132,7 +132,7 @@ case_demo() {
     click $show_x $buttons_y
     sleep 2.4
     screenshot
-    if is_colour "$(on_peg 2)" "$(disk_y 0)" $DARK_RED >/dev/null; then
+    if colour_matches "$(on_peg 2)" "$(disk_y 0)" $DARK_RED >/dev/null; then
         echo "ok: first move of a 3 or 5 disk demonstration"
     else
         check "first move of a 4 disk demonstration" is_colour "$(on_peg 1)" "$(disk_y 0)" $DARK_RED

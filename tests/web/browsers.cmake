@@ -18,15 +18,23 @@ function(towers_platform_test name on_x)
   add_test(NAME ${name} COMMAND ${name})
 endfunction()
 
-# The end-to-end cases against the page, in Chromium as an app window on a
-# virtual X display, at a device pixel ratio of 1 and of 2.
+# The end-to-end cases against the page, on a virtual X display, at a device
+# pixel ratio of 1 and of 2: in Chromium as an app window (e2e_web_...), in
+# Firefox ESR (e2e_firefox_...) and in WebKitGTK, Safari's engine
+# (e2e_webkit_...).
 towers_e2e_cases(cases web)
-foreach(case IN LISTS cases)
-  foreach(scale 1 2)
-    add_test(NAME e2e_web_${case}_x${scale}
-      COMMAND ${TOWERS_VIRTUAL_DISPLAY} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/web.sh ${PROJECT_BINARY_DIR}/site
-              ${case} ${scale})
-    set_tests_properties(e2e_web_${case}_x${scale} PROPERTIES TIMEOUT 180 LABELS e2e-web)
+foreach(engine chromium firefox webkit)
+  set(prefix e2e_${engine})
+  if(engine STREQUAL "chromium")
+    set(prefix e2e_web)
+  endif()
+  foreach(case IN LISTS cases)
+    foreach(scale 1 2)
+      add_test(NAME ${prefix}_${case}_x${scale}
+        COMMAND ${TOWERS_VIRTUAL_DISPLAY} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/web.sh ${PROJECT_BINARY_DIR}/site
+                ${case} ${scale} ${engine})
+      set_tests_properties(${prefix}_${case}_x${scale} PROPERTIES TIMEOUT 240 LABELS "e2e-web;e2e-${engine}")
+    endforeach()
   endforeach()
 endforeach()
 
