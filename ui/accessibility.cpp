@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFrame>
 
 namespace {
 
@@ -82,6 +83,14 @@ QAccessibleInterface *boardAccessible(const QString &className, QObject *object)
 {
     if (className == QLatin1String("Form1"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    // The frame of the disk-count buttons is their group, which a screen
+    // reader names before them.
+    if (className == QLatin1String("QFrame")) {
+        auto *frame = static_cast<QWidget *>(object);
+        const auto *form = qobject_cast<const Form1 *>(frame->window());
+        if (form && form->Frame1() == frame)
+            return new QAccessibleWidget(frame, QAccessible::Grouping);
+    }
     if (className == QLatin1String("Picture"))
         return new PictureAccessible(static_cast<Picture *>(object));
     return nullptr;

@@ -4,8 +4,9 @@
 #pragma once
 
 // What a screen reader is told of the window beyond the controls' own words:
-// the window is a window (a frame to AT-SPI, a window to UI Automation), and
-// the pegs and disks are images that say where the disks stand, read from the
+// the window is a window (a frame to AT-SPI, a window to UI Automation), the
+// disk-count buttons' frame their group, and the pegs and disks are images
+// that say where the disks stand, read from the
 // board store whenever a screen reader asks: on which peg a disk stands and
 // whether it is the top one, how many disks a peg holds. Qt would give a plain
 // widget the role of a meaningless container.

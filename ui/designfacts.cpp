@@ -75,11 +75,13 @@ void javaScript()
     std::printf("    diskTop: d => %d + %d * d, diskY: d => %d + %d * d, pegX: p => %d + %d * p, bandY: %d,\n",
                 Design::diskTop(0), SlotHeight, diskY(0), SlotHeight, pegX0, PegSpacing, bandY);
     const Point show = middleOf(Design::CommandBoxes[1]), back = middleOf(Design::CommandBoxes[2]);
-    const Point counter = middleOf(Design::CounterBox);
-    std::printf("    showButton: { x: %d, y: %d }, stepBackButton: { x: %d, y: %d }, counter: { x: %d, y: %d },\n",
-                show.x, show.y, back.x, back.y, counter.x, counter.y);
-    std::printf("    optionY: i => %d + %d * i, instructionsScrollBar: { x: %d, y: %d },\n", option(0).y,
-                option(1).y - option(0).y, scrollBar.x, scrollBar.y);
+    const Point over = middleOf(Design::CommandBoxes[0]), counter = middleOf(Design::CounterBox);
+    std::printf("    showButton: { x: %d, y: %d }, stepBackButton: { x: %d, y: %d },\n", show.x, show.y, back.x,
+                back.y);
+    std::printf("    startOverButton: { x: %d, y: %d }, counter: { x: %d, y: %d },\n", over.x, over.y, counter.x,
+                counter.y);
+    std::printf("    optionX: %d, optionY: i => %d + %d * i, instructionsScrollBar: { x: %d, y: %d },\n",
+                option(0).x, option(0).y, option(1).y - option(0).y, scrollBar.x, scrollBar.y);
     std::printf("};\n");
 }
 

@@ -25,9 +25,12 @@ export const places = {
     peg: peg => ({ x: design.pegX(peg), y: design.bandY }),
     showButton: design.showButton,
     stepBackButton: design.stepBackButton,
+    startOverButton: design.startOverButton,
     counter: design.counter,
-    // On the button's colour, right of its round mark.
-    diskCount10: { x: 690, y: design.optionY(9) },
+    // A disk-count button, where a click chooses it, and on its colour, right
+    // of its round mark and its number.
+    diskCount: i => ({ x: design.optionX, y: design.optionY(i) }),
+    diskCountColour: i => ({ x: 690, y: design.optionY(i) }),
     instructionsScrollBar: design.instructionsScrollBar,
 };
 

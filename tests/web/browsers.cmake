@@ -66,3 +66,7 @@ set_tests_properties(e2e_web_offline e2e_web_updates e2e_web_worker e2e_web_refu
 # What site.py makes of a small stand-in program, and the inputs it refuses.
 add_test(NAME web_site COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/web/test_site.py ${site_py}
   ${TOWERS_DESIGN_FACTS})
+
+# What a screen reader reads of the page: its accessibility tree in Chromium.
+add_test(NAME e2e_web_screen_reader COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/screen-reader.mjs ${site})
+set_tests_properties(e2e_web_screen_reader PROPERTIES TIMEOUT 300 LABELS e2e-web)

@@ -39,7 +39,7 @@ try {
         check('the title is the window\'s', await page.evaluate('document.title') === process.env.TOWERS_WINDOW_TITLE);
         await expectColours(page, 'the window as it starts', [
             [places.showButton, colours.turquoise], [places.counter, colours.white],
-            [places.diskCount10, colours.purple], [places.disk(0), colours.darkRed],
+            [places.diskCountColour(9), colours.purple], [places.disk(0), colours.darkRed],
             [places.disk(1), colours.orange], [{ x: 3800, y: 2000 }, colours.formBlue],
         ].map(([place, colour]) => ({ ...at(place), colour })));
         await page.mouseDrag(at(places.disk(0)), at(places.peg(2)));

@@ -40,7 +40,7 @@ try {
 
         await expect('the whole window shows, its corners in their places', [
             [places.showButton, colours.turquoise], [places.counter, colours.white],
-            [places.diskCount10, colours.purple], [places.disk(0), colours.darkRed],
+            [places.diskCountColour(9), colours.purple], [places.disk(0), colours.darkRed],
         ]);
         await expect('the instructions\' scroll bar, at the bottom right, shows', [
             [places.instructionsScrollBar, `not ${colours.formBlue}`],
