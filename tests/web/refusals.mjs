@@ -25,9 +25,9 @@ const server = await serve(site, { answer: (request, response) => wrong(request.
 // Opens the page in a browser of its own, the server getting it wrong as
 // told, and returns what the page says once it has given up, or null if the
 // window came.
-async function opened(serverWrong, { beforeOpening = async () => {}, seconds = 30 } = {}) {
+async function opened(serverWrong, { beforeOpening = async () => {}, seconds = 30, browserArgs = [] } = {}) {
     wrong = serverWrong;
-    const browser = await openBrowser();
+    const browser = await openBrowser(browserArgs);
     try {
         const page = await browser.newPage();
         await page.emulate(windowSize);
@@ -39,9 +39,7 @@ async function opened(serverWrong, { beforeOpening = async () => {}, seconds = 3
             await expectPlays(page, 'the window is there, and a disk moves');
             return null;
         }
-        return await page.evaluate(`[...document.querySelectorAll('#messages p')]
-            .filter(p => getComputedStyle(p).display !== 'none' && getComputedStyle(p).visibility === 'visible')
-            .map(p => p.textContent).join(' ')`);
+        return await page.evaluate('document.body.innerText.trim()');
     } finally {
         await browser.close();
     }
@@ -95,6 +93,16 @@ saying('a browser without WebAssembly: the page says so',
         beforeOpening: page => page.command('Page.addScriptToEvaluateOnNewDocument',
             { source: 'delete globalThis.WebAssembly;' }),
     }), 'няма WebAssembly');
+
+// The program draws with a canvas of its own, and needs no WebGL.
+check('a browser with WebGL off: the program runs all the same',
+    await opened(() => false, { browserArgs: ['--disable-3d-apis'] }) === null);
+
+const withoutJavaScript = await opened(() => false,
+    { browserArgs: ['--blink-settings=scriptEnabled=false'], seconds: 3 });
+check('a browser with JavaScript off: the page says so, and nothing of loading',
+    withoutJavaScript === 'Програмата има нужда от JavaScript, а той е изключен в този браузър.',
+    `the page says: ${withoutJavaScript}`);
 
 await server.close();
 process.exit(failures() > 0 ? 1 : 0);
