@@ -10,11 +10,14 @@
 // its list, all named by their content, from the cache. Other pages in or
 // below the page's folder are none of its business.
 //
-// A newer worker comes with a newer page. It fetches its files past the
-// browser's HTTP cache, each checked against its integrity hash, and the page
-// only if it names this version; once it has them all it takes over at once
+// A newer worker comes with a newer page. It takes its files from the
+// browser's HTTP cache, where the page has just put them, each checked
+// against its integrity hash and fetched once more past the cache should the
+// copy there fail it; the page it asks the server for again, and keeps it
+// only if it names this version. Once it has them all it takes over at once
 // and deletes the caches of every other version. Should it fail to get them
-// all, as while the site is being updated, the older worker and its cache stay.
+// all, as while the site is being updated, its own cache goes, and the older
+// worker and its cache stay.
 'use strict';
 
 const version = '@VERSION@';
@@ -37,19 +40,33 @@ const unredirected = response => (response.redirected
     ? new Response(response.body, { status: response.status, statusText: response.statusText, headers: response.headers })
     : response);
 
+// A file as the server has it: from the HTTP cache, unless told otherwise,
+// and once more past the cache when the copy there fails its hash or is no
+// file at all.
+const fetched = async ({ url, integrity }, cache) => {
+    const attempt = async mode => {
+        const response = await fetch(new Request(url, { cache: mode, integrity }));
+        if (!response.ok)
+            throw new Error(`${url}: ${response.status}`);
+        return response;
+    };
+    return unredirected(cache === 'default' ? await attempt(cache).catch(() => attempt('reload')) : await attempt(cache));
+};
+
 self.addEventListener('install', event => {
     event.waitUntil((async () => {
-        const fetched = await Promise.all([{ url: page }, ...files].map(async ({ url, integrity }) => {
-            const response = await fetch(new Request(url, { cache: 'reload', integrity }));
-            if (!response.ok)
-                throw new Error(`${url}: ${response.status}`);
-            return [url, unredirected(response)];
-        }));
-        const [, pageResponse] = fetched[0];
-        if (!(await pageResponse.clone().text()).includes(version))
-            throw new Error(`the page on the server is not of version ${version}`);
-        const cache = await caches.open(cacheName);
-        await Promise.all(fetched.map(([url, response]) => cache.put(url, response)));
+        try {
+            const [pageResponse, ...responses] = await Promise.all([
+                fetched({ url: page }, 'no-cache'), ...files.map(file => fetched(file, 'default'))]);
+            if (!(await pageResponse.clone().text()).includes(version))
+                throw new Error(`the page on the server is not of version ${version}`);
+            const cache = await caches.open(cacheName);
+            await Promise.all([cache.put(page, pageResponse),
+                ...files.map(({ url }, i) => cache.put(url, responses[i]))]);
+        } catch (error) {
+            await caches.delete(cacheName);
+            throw error;
+        }
         await self.skipWaiting();
     })());
 });
@@ -66,16 +83,19 @@ self.addEventListener('activate', event => {
 
 // The page from the server, asked anew past the HTTP cache, so that a server's
 // long cache times never hold back a newer version; the kept page when the
-// server cannot be reached, fails (5xx) or has not answered within patience.
+// server cannot be reached, answers anything but the page (an error, a login,
+// a folder being uploaded anew: 4xx or 5xx) or has not answered within
+// patience. The way to take the page down is the retiring worker.
 const navigation = async request => {
-    const kept = caches.open(cacheName).then(cache => cache.match(page));
+    const kept = caches.open(cacheName).then(cache => cache.match(page)).catch(() => undefined);
     const fromServer = fetch(new Request(request, { cache: 'no-cache' }));
+    fromServer.catch(() => {}); // a late failure, once the kept page has answered, is nobody's
     const late = new Promise(resolve => setTimeout(resolve, patience, 'late'));
     try {
         const first = await Promise.race([fromServer, late]);
         if (first === 'late')
             return (await kept) ?? await fromServer;
-        if (first.status >= 500)
+        if (first.status >= 400)
             return (await kept) ?? first;
         return first;
     } catch {

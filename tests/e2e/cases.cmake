@@ -8,9 +8,9 @@ set(TOWERS_E2E_CASES startup window_manager_hints drags off_peg_drops step_back 
 
 # A browser tab has no window manager to give hints to, and closing a tab
 # ends no process with a status. Only a page can be reloaded with its server
-# gone (web.sh has that case).
+# gone, or be uploaded in the wrong order (web.sh has those cases).
 set(TOWERS_E2E_CASES_NOT_ON_THE_WEB window_manager_hints close_during_drag close_during_demo)
-set(TOWERS_E2E_CASES_ONLY_ON_THE_WEB offline_reload)
+set(TOWERS_E2E_CASES_ONLY_ON_THE_WEB offline_reload healing_upload framed)
 
 # The cases a platform runs.
 function(towers_e2e_cases out platform)

@@ -47,7 +47,8 @@ set_tests_properties(e2e_web_touch PROPERTIES TIMEOUT 300 LABELS e2e-web)
 # Installable and offline after the first visit; a newer version put up,
 # whole or in half; what the worker answers, and what not; servers and
 # browsers that get the page wrong; the page on Debian's nginx and Apache with
-# the README's configuration; and the one-file page opened as a file.
+# the README's configuration, and an upload in the wrong order there; and the
+# one-file page opened as a file.
 set(site ${PROJECT_BINARY_DIR}/site)
 set(site_py ${PROJECT_SOURCE_DIR}/packaging/web/site.py)
 add_test(NAME e2e_web_offline COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/offline.mjs ${site})
@@ -56,16 +57,26 @@ add_test(NAME e2e_web_updates COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/up
 add_test(NAME e2e_web_worker
   COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/worker.mjs ${site} ${PROJECT_BINARY_DIR}/retire/sw.js)
 add_test(NAME e2e_web_refusals COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/refusals.mjs ${site})
-foreach(server nginx apache apache-htaccess)
+foreach(server nginx apache apache-htaccess apache-htaccess-bare)
   add_test(NAME e2e_web_${server} COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/hosting.mjs ${server} ${site})
+endforeach()
+foreach(server nginx apache)
+  add_test(NAME e2e_web_healing_${server} COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/healing.mjs ${server} ${site})
 endforeach()
 add_test(NAME e2e_web_one_file COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/onefile.mjs ${PROJECT_BINARY_DIR}/towers.html)
 set_tests_properties(e2e_web_offline e2e_web_updates e2e_web_worker e2e_web_refusals e2e_web_nginx
-  e2e_web_apache e2e_web_apache-htaccess e2e_web_one_file PROPERTIES TIMEOUT 480 LABELS e2e-web)
+  e2e_web_apache e2e_web_apache-htaccess e2e_web_apache-htaccess-bare e2e_web_healing_nginx
+  e2e_web_healing_apache e2e_web_one_file PROPERTIES TIMEOUT 480 LABELS e2e-web)
 
-# What site.py makes of a small stand-in program, and the inputs it refuses.
+# What site.py makes of a small stand-in program, and the inputs it refuses;
+# the page's scripts against the oldest browsers it must run in; publishing
+# into a server's folder with a strict umask and links planted.
 add_test(NAME web_site COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/web/test_site.py ${site_py}
   ${TOWERS_DESIGN_FACTS})
+add_test(NAME web_compat COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/web/compat.sh ${CMAKE_CURRENT_BINARY_DIR}/compat
+  ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js)
+add_test(NAME web_publish COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/web/publish.sh
+  ${PROJECT_SOURCE_DIR}/scripts/lib/publish-site.sh)
 
 # What a screen reader reads of the page: its accessibility tree in Chromium.
 add_test(NAME e2e_web_screen_reader COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/screen-reader.mjs ${site})

@@ -65,6 +65,21 @@ export async function expectPlays(page, what) {
     ]);
 }
 
+// A visit as a pupil makes it, from another page: the address opened anew.
+export async function visit(page, url) {
+    await page.go('about:blank');
+    await page.go(url).catch(error => console.log(`(${error.message})`));
+}
+
+// The page of a version whose files are not all there: no window, and the
+// Bulgarian message that the site is being updated.
+export async function refusesMix(page, what) {
+    const drawn = await page.waitFor(windowDrawn, 10).then(() => true, () => false);
+    const status = await page.evaluate('document.getElementById("status").textContent');
+    return check(what, !drawn && status.includes('сайтът вероятно се обновява'),
+        `window drawn: ${drawn}; the page says: ${status}`);
+}
+
 // What a page's security policy refused, each "directive blocked", from the
 // moment the page is opened.
 export const recordRefusals = page => page.command('Page.addScriptToEvaluateOnNewDocument', {

@@ -58,6 +58,11 @@ const missing = response => {
     response.end();
     return true;
 };
+const refused = response => {
+    response.writeHead(403, html);
+    response.end('<!DOCTYPE html><title>Forbidden</title><p>Forbidden');
+    return true;
+};
 
 saying('a security policy that forbids WebAssembly: the page names what the server must allow',
     await opened((name, response) => name === '' && send(response, 'index.html',
@@ -87,6 +92,28 @@ saying('page.js missing: after a while, the page says the site may be being upda
         seconds: 5,
     }),
     'сайтът вероятно се обновява');
+
+saying('the WebAssembly refused (403), as behind a login: the page says the server refuses its files',
+    await opened((name, response) => name === names.wasm && refused(response)), 'HTTP 403');
+
+saying('the style sheet and page.js missing: the page says at once the site may be being updated',
+    await opened((name, response) => /^page\.[0-9a-f]{16}\.(css|js)$/.test(name) && missing(response),
+        { seconds: 3 }),
+    'сайтът вероятно се обновява');
+
+// Each file wrong the first time only, as a copy cut short that the browser
+// kept: fetched once more, it runs.
+const onceWrong = test => {
+    const seen = new Set();
+    return (name, response) => {
+        if (!test(name) || seen.has(name))
+            return false;
+        seen.add(name);
+        return send(response, name, { 'Content-Type': 'text/javascript' }, 'var cut = "short');
+    };
+};
+check('the program\'s script and Qt\'s loader cut short at first: fetched again, the program runs',
+    await opened(onceWrong(name => name === names.program || /^qtloader\./.test(name))) === null);
 
 saying('a browser without WebAssembly: the page says so',
     await opened(() => false, {

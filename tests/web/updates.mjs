@@ -16,7 +16,7 @@
 import { rmSync, statSync, truncateSync } from 'node:fs';
 import { join } from 'node:path';
 import { windowSize } from './board.mjs';
-import { check, expectPlays, failures, limitTime, windowDrawn } from './check.mjs';
+import { check, expectPlays, failures, limitTime, refusesMix, visit } from './check.mjs';
 import { openBrowser, sleep } from './devtools.mjs';
 import { serve } from './serve.mjs';
 import { namesOf, newerVersion, putUpLongAgo, temporary, upload, versionOf } from './versions.mjs';
@@ -28,11 +28,6 @@ const newer = newerVersion(site, sitePy, designFacts, programJs, loader);
 const [first, second] = [versionOf(site), versionOf(newer)];
 const folders = [];
 
-// A visit as a pupil makes it, from another page: the address opened anew.
-const visit = async (page, url) => {
-    await page.go('about:blank');
-    await page.go(url).catch(error => console.log(`(${error.message})`));
-};
 const version = page => page.evaluate('document.querySelector("script[data-version]")?.dataset.version');
 // Every file the page loaded is one its version names.
 const loadedOnly = async (page, folder) => {
@@ -87,13 +82,6 @@ const update = (what, headers) => fromVersion1(what, headers, async (page, serve
     await visit(page, server.url);
     await runsWhole(page, 'offline, it runs', newer);
 });
-
-const refusesMix = async (page, what) => {
-    const drawn = await page.waitFor(windowDrawn, 10).then(() => true, () => false);
-    const status = await page.evaluate('document.getElementById("status").textContent');
-    check(what, !drawn && status.includes('сайтът вероятно се обновява'),
-        `window drawn: ${drawn}; the page says: ${status}`);
-};
 
 const halfUploaded = () => fromVersion1('version 2 uploaded in half', {}, async (page, server, folder) => {
     upload(newer, folder, ['index.html', 'sw.js', 'manifest.webmanifest']);

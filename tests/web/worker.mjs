@@ -3,13 +3,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // What the page's service worker answers, and what not, in headless Chromium:
-// the kept page when the server fails (5xx) or keeps silent, a page the
-// server reached by a redirect, no other page of the folder, and the retiring
+// the kept page when the server answers with an error (a login, a refusal, a
+// folder being uploaded anew, a failure: 401, 403, 404, 503) or keeps silent,
+// a page the server reached by a redirect, no other page of the folder, a
+// newer worker that cannot get its files leaving no cache, and the retiring
 // worker, which leaves nothing behind:
 //   worker.mjs SITE RETIRING_WORKER
 // The page is in /towers/ and in /moved/, whose address the server redirects
 // to /moved/index.html; beside them, /towers/other/ is a page of its own.
-import { copyFileSync, cpSync, mkdirSync, rmSync, writeFileSync } from 'node:fs';
+import { copyFileSync, cpSync, mkdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { windowSize } from './board.mjs';
 import { check, expectPlays, failures, limitTime } from './check.mjs';
@@ -34,9 +36,9 @@ const answer = (request, response) => {
         response.end();
         return true;
     }
-    if (failing === 'error') {
-        response.writeHead(503);
-        response.end('Service Unavailable');
+    if (typeof failing === 'number') {
+        response.writeHead(failing, { 'Content-Type': 'text/html' });
+        response.end(`<!DOCTYPE html><title>${failing}</title><p>${failing}`);
         return true;
     }
     return failing === 'silent'; // never answered
@@ -55,11 +57,13 @@ try {
     await tab.go(address('towers/other/'));
     check('another page in the folder comes from the server', await tab.evaluate('document.title') === 'Another page');
 
-    failing = 'error';
-    await tab.go(address('towers/'));
-    await expectPlays(tab, 'the server answers 503: the kept page runs');
+    for (const status of [401, 403, 404, 503]) {
+        failing = status;
+        await tab.go(address('towers/'));
+        await expectPlays(tab, `the server answers ${status}: the kept page runs`);
+    }
     const other = await tab.go(address('towers/other/')).then(() => tab.evaluate('document.title'));
-    check('and another page in the folder is the server\'s answer, not the kept page', other === '', other);
+    check('and another page in the folder is the server\'s answer, not the kept page', other === '503', other);
 
     failing = 'silent';
     const started = Date.now();
@@ -75,7 +79,19 @@ try {
     check('offline, another page in the folder is not answered', otherOffline !== 'answered', otherOffline);
 
     server = await serve(root, { port: server.port, answer });
-    copyFileSync(retiring, join(root, 'towers/sw.js'));
+    const worker = join(root, 'towers/sw.js');
+    const kept = readFileSync(worker, 'utf8');
+    writeFileSync(worker, kept.replace(/const version = '(\w+)'/, "const version = 'unreachable'")
+        .replace('const files = [', 'const files = [{ "url": "missing.0123456789abcdef.js", "integrity": "sha384-none" },'));
+    await tab.go(address('towers/'));
+    await tab.evaluate('navigator.serviceWorker.getRegistration().then(registration => registration.update()).catch(() => {})');
+    await tab.waitFor(`navigator.serviceWorker.getRegistration().then(registration =>
+        !registration.installing && !registration.waiting)`, 30).catch(() => {});
+    const caches = (await tab.evaluate('caches.keys()')).filter(name => name.includes('/towers/ '));
+    check('a newer worker whose files are not all there leaves no cache of its own, and the kept one stays',
+        caches.length === 1 && !caches[0].endsWith(' unreachable'), caches.join(', '));
+
+    copyFileSync(retiring, worker);
     await tab.go(address('towers/'));
     await tab.waitFor(`navigator.serviceWorker.getRegistrations().then(all =>
         !all.some(registration => registration.scope.endsWith('/towers/')))`, 60).catch(() => {});
