@@ -4,9 +4,11 @@
 #
 # Builds the program for web browsers into build-web/, the page's files in
 # build-web/site/; then, with "serve", serves that page on this computer alone
-# (http://127.0.0.1:8000/) until stopped with Ctrl+C, or, with "publish",
-# puts it into a web server's folder DIR, so that DIR serves a whole version
-# at every moment (lib/publish-site.sh):
+# (http://127.0.0.1:8000/) until stopped with Ctrl+C. With "publish" it
+# builds nothing: it puts the page built before into a web server's folder
+# DIR, so that DIR serves a whole version at every moment
+# (lib/publish-site.sh), as the server's owner, who need not be the one who
+# builds:
 #   web.sh [serve | publish DIR]
 # The toolchain is Debian 13's: on Debian 12 the build runs in a Debian 13 root
 # of ours (debian13.sh), the first time made and cached.
@@ -20,6 +22,11 @@ esac
 cd "$(dirname "$0")/.."
 . scripts/lib/common.sh
 
+if [ "${1:-}" = publish ]; then
+    [ -f build-web/site/index.html ] || { echo "No page built yet: run $0 first, then publish" >&2; exit 1; }
+    exec scripts/lib/publish-site.sh build-web/site "$target"
+fi
+
 if host_is_debian13; then
     install_packages web
     scripts/lib/build-web.sh build-web -DBUILD_TESTING=OFF
@@ -28,10 +35,7 @@ else
     scripts/debian13.sh scripts/web.sh
 fi
 
-case "${1:-}" in
-serve)
+if [ "${1:-}" = serve ]; then
     echo "Serving the page on http://127.0.0.1:8000/ (Ctrl+C stops it)"
-    exec python3 -m http.server --bind 127.0.0.1 --directory build-web/site 8000 ;;
-publish)
-    scripts/lib/publish-site.sh build-web/site "$target" ;;
-esac
+    exec python3 -m http.server --bind 127.0.0.1 --directory build-web/site 8000
+fi
