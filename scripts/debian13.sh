@@ -78,6 +78,14 @@ mkdir -p "$cache"
 exec 9>"$cache/debian13-root.lock"
 flock 9
 [ -d "$root" ] || make_root
+# The host's own certificate authorities, such as a network's proxy for HTTPS
+# needs, trusted in the root too: npm's registry is reached over HTTPS.
+local_authorities=/usr/local/share/ca-certificates
+if [ -d "$local_authorities" ] && ! diff -r -q "$local_authorities" "$root$local_authorities" >/dev/null 2>&1; then
+    rm -rf "$root$local_authorities"
+    cp -r "$local_authorities" "$root$local_authorities"
+    chroot "$root" update-ca-certificates >/dev/null
+fi
 flock -u 9
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 

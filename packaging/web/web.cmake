@@ -22,11 +22,26 @@ qt_import_plugins(towers EXCLUDE_BY_TYPE imageformats)
 # the worker that retires it in SITE/../retire, and, given ONE_FILE, the whole
 # page in that one HTML file (site.py).
 find_program(PYTHON3 python3 REQUIRED)
+
+# The oldest browsers a school still has: Chrome 109 and Firefox ESR 115, the
+# last on Windows 7 and 8.1, and Safari 15.6, where iPads stop that cannot
+# take iPadOS 16. emscripten writes Safari's version as MMmmpp.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${web}/oldest-browsers.json)
+file(READ ${web}/oldest-browsers.json oldest)
+string(JSON TOWERS_OLDEST_CHROME GET "${oldest}" chrome)
+string(JSON TOWERS_OLDEST_FIREFOX GET "${oldest}" firefox)
+string(JSON safari GET "${oldest}" safari)
+string(REGEX MATCH "^([0-9]+)\\.([0-9]+)$" safari "${safari}")
+math(EXPR TOWERS_OLDEST_SAFARI "${CMAKE_MATCH_1} * 10000 + ${CMAKE_MATCH_2} * 100")
 function(towers_add_page program site)
   # The page runs under a strict security policy, which allows compiling
   # WebAssembly but no JavaScript made at run time, as emscripten's bindings
   # otherwise make for speed.
   target_link_options(${program} PRIVATE -sDYNAMIC_EXECUTION=0)
+  # emscripten's own output runs in the oldest browsers the page must run in,
+  # as the page's own scripts are checked to (tests/web/compat.sh).
+  target_link_options(${program} PRIVATE -sMIN_CHROME_VERSION=${TOWERS_OLDEST_CHROME}
+    -sMIN_FIREFOX_VERSION=${TOWERS_OLDEST_FIREFOX} -sMIN_SAFARI_VERSION=${TOWERS_OLDEST_SAFARI})
   set(page_sources ${web}/site.py ${web}/index.html ${web}/page.js ${web}/page.css ${web}/sw.js
     ${web}/sw-retire.js ${web}/manifest.webmanifest ${PROJECT_SOURCE_DIR}/packaging/bg.informatika.towers.svg
     ${PROJECT_SOURCE_DIR}/packaging/icons/192.png ${PROJECT_SOURCE_DIR}/packaging/icons/512.png)

@@ -34,7 +34,7 @@ for group in "$@"; do
     test) packages="$packages $build $display $package $tests" ;;
     windows) packages="$packages $build $display $windows" ;;
     web) packages="$packages $web" ;;
-    web-test) packages="$packages $web $display x11-utils tesseract-ocr $browsers nodejs $servers" ;;
+    web-test) packages="$packages $web $display x11-utils tesseract-ocr $browsers nodejs npm $servers" ;;
     *) echo "$0: no group $group" >&2; exit 2 ;;
     esac
 done

@@ -5,7 +5,11 @@
 // The one-file page opened as a file, as from a USB stick or a message, with
 // no server and every host unreachable, in headless Chromium: small enough to
 // send by mail, the window as the end-to-end cases' start-up sees it, and a
-// drag, all under the page's own strict security policy.
+// drag, all under the page's own strict security policy; so too in a browser
+// without Uint8Array.fromBase64 or without constructed style sheets, where
+// Qt's screen style is a <style> element the policy allows by its hash; and
+// in one without DecompressionStream, which cannot unpack the program, the
+// Bulgarian message that says so.
 //   onefile.mjs ONE_FILE
 import { statSync } from 'node:fs';
 import { resolve } from 'node:path';
@@ -24,14 +28,14 @@ check('the file is under 5 MB', size <= 5e6, `${size} bytes`);
 
 const browser = await openBrowser(['--host-resolver-rules=MAP * ~NOTFOUND']);
 try {
-    // Once more in a browser without Uint8Array.fromBase64, as before 2025.
-    for (const without of [false, true]) {
-        console.log(without ? 'without Uint8Array.fromBase64:' : 'in this Chromium:');
+    // Once more in browsers older than this one: without
+    // Uint8Array.fromBase64, as before 2025, and without constructed style
+    // sheets, as Safari before 16.4.
+    for (const without of [null, 'Uint8Array.fromBase64', 'ShadowRoot.prototype.adoptedStyleSheets']) {
+        console.log(without ? `without ${without}:` : 'in this Chromium:');
         const page = await browser.newPage();
-        if (without) {
-            await page.command('Page.addScriptToEvaluateOnNewDocument',
-                { source: 'delete Uint8Array.fromBase64;' });
-        }
+        if (without)
+            await page.command('Page.addScriptToEvaluateOnNewDocument', { source: `delete ${without};` });
         await page.emulate(windowSize);
         await recordRefusals(page);
         await page.go(pathToFileURL(resolve(file)).href);
@@ -57,6 +61,15 @@ try {
             `${policy}; refused: ${(await refusals(page)).join(', ')}`);
         await page.close();
     }
+
+    console.log('without DecompressionStream, as Safari before 16.4:');
+    const page = await browser.newPage();
+    await page.command('Page.addScriptToEvaluateOnNewDocument', { source: 'delete window.DecompressionStream;' });
+    await page.go(pathToFileURL(resolve(file)).href);
+    const said = await page.waitFor('document.getElementById("status").textContent.includes("твърде стар")', 30)
+        .then(() => true, () => false);
+    check('the page says the browser is too old to unpack the program', said,
+        await page.evaluate('document.getElementById("status").textContent'));
 } finally {
     await browser.close();
 }
