@@ -32,6 +32,7 @@ FILE is the whole page in one HTML file, to open from a disk.
 import argparse
 import base64
 import hashlib
+import html
 import json
 import re
 import shutil
@@ -89,12 +90,13 @@ class File:
         self.integrity = integrity(content)
 
 
-def fill(template, program, files, version=''):
+def fill(template, program, files, version='', escape=str):
     """A template with its references filled in: @PROGRAM@, @VERSION@, the
-    FACTS, and @FILE:name@, @SRI:name@, @SIZE:name@ of a file."""
+    FACTS, each as escape makes it fit the template's language, and
+    @FILE:name@, @SRI:name@, @SIZE:name@ of a file."""
     text = template.replace('@PROGRAM@', program).replace('@VERSION@', version)
     for key, value in FACTS.items():
-        text = text.replace(f'@{key}@', str(value))
+        text = text.replace(f'@{key}@', escape(str(value)))
 
     def resolve(match):
         kind, name = match.groups()
@@ -103,6 +105,11 @@ def fill(template, program, files, version=''):
         file = files[name]
         return {'FILE': file.name, 'SRI': file.integrity, 'SIZE': str(len(file.content))}[kind]
     return REFERENCE.sub(resolve, text)
+
+
+def in_json(text):
+    """A text as the inside of a JSON string: the manifest's name and summary."""
+    return json.dumps(text, ensure_ascii=False)[1:-1]
 
 
 def zopfli(path):
@@ -151,12 +158,13 @@ def build_site(program, program_js, loader, site):
         write_compressed(file, new, earlier)
     # The worker's list: the manifest and every file the page loads, each
     # with its integrity hash; the page itself it checks by the version it names.
-    manifest = fill(templates['manifest.webmanifest'], program, files).encode()
+    manifest = fill(templates['manifest.webmanifest'], program, files, escape=in_json).encode()
     listed = sorted([('manifest.webmanifest', integrity(manifest))]
                     + [(file.name, file.integrity) for file in files.values()])
     worker_files = json.dumps([{'url': url, 'integrity': sri} for url, sri in listed], indent=4)
     (new / 'manifest.webmanifest').write_bytes(manifest)
-    (new / 'index.html').write_text(fill(templates['index.html'], program, files, version), encoding='utf-8')
+    (new / 'index.html').write_text(fill(templates['index.html'], program, files, version, escape=html.escape),
+                                    encoding='utf-8')
     (new / 'sw.js').write_text(fill(templates['sw.js'], program, files, version).replace('@FILES@', worker_files),
                                encoding='utf-8')
     if site.exists():
@@ -173,6 +181,15 @@ def inline(text, name, tag):
     return text
 
 
+def servers_style_hashes():
+    """The inline style the servers' security policy allows beside the page's
+    own files: Qt's screen style, which browsers without constructed style
+    sheets get as a <style> element. From the nginx configuration, whose
+    policy Apache's repeats."""
+    policy = re.search(r'Content-Security-Policy "([^"]+)"', (HERE / 'nginx.conf').read_text()).group(1)
+    return re.findall(r"'sha256-[^']+'", re.search(r'style-src ([^;]+)', policy).group(1))
+
+
 def csp_hash(text):
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
@@ -182,7 +199,8 @@ def one_file(site, files, program):
     icon as a data: address, and the WebAssembly gzipped (its .gz), as base64 text in a
     data block page.js unpacks. No manifest and no service worker: a page
     opened from a file has neither. Its own security policy allows exactly
-    its inline style and scripts, and no connection anywhere."""
+    its inline style and scripts, Qt's screen style as the servers' policy
+    allows it, and no connection anywhere."""
     page = (site / 'index.html').read_text(encoding='utf-8')
     by_name = {file.name: (name, file) for name, file in files.items()}
     styles, scripts = [], []
@@ -206,10 +224,12 @@ def one_file(site, files, program):
     page = re.sub(r'<link rel="icon" href="([^"]+)" type="([^"]+)">', lambda match:
                   f'<link rel="icon" href="data:{match.group(2)};base64,'
                   f'{base64.b64encode(by_name[match.group(1)][1].content).decode()}">', page)
-    page = re.sub(r'<link rel="stylesheet" href="([^"]+)" integrity="[^"]+">', style, page)
-    page = re.sub(r'<script src="([^"]+)" integrity="[^"]+"([^>]*)></script>', script, page, flags=re.S)
+    page = re.sub(r'<link rel="stylesheet" href="([^"]+)" integrity="[^"]+" crossorigin="anonymous">', style, page)
+    page = re.sub(r'<script src="([^"]+)" integrity="[^"]+" crossorigin="anonymous"([^>]*)></script>', script, page,
+                  flags=re.S)
+    style_sources = ' '.join([*map(csp_hash, styles), *servers_style_hashes()])
     policy = (f"default-src 'none'; script-src {' '.join(map(csp_hash, scripts))} 'wasm-unsafe-eval'; "
-              f"style-src {' '.join(map(csp_hash, styles))}; img-src data:; connect-src 'none'; "
+              f"style-src {style_sources}; img-src data:; connect-src 'none'; "
               "object-src 'none'; base-uri 'none'; form-action 'none'")
     return page.replace('<meta charset="utf-8">\n', '<meta charset="utf-8">\n'
                         f'<meta http-equiv="Content-Security-Policy" content="{policy}">\n', 1)

@@ -5,11 +5,13 @@
 content, with the integrity hash the browser checks; the worker lists exactly
 those; the compressed files are the files; the one-file page's policy allows
 its own scripts; inputs that would break the page stop the build; and the
-README quotes the server configurations as they are.
+guide to web servers quotes their configurations as they are.
   test_site.py SITE_PY DESIGN_FACTS"""
 import base64
 import gzip
 import hashlib
+import html.parser
+import json
 import re
 import subprocess
 import sys
@@ -32,12 +34,13 @@ class Site(unittest.TestCase):
         self.folder = Path(tempfile.mkdtemp(prefix='towers-site-test-'))
         self.addCleanup(subprocess.run, ['rm', '-rf', str(self.folder)])
 
-    def build(self, program='towers', script='var towers_entry = () => 0;\n', loader='function qtLoad() {}\n'):
+    def build(self, program='towers', script='var towers_entry = () => 0;\n', loader='function qtLoad() {}\n',
+              title='Заглавие', summary='Резюме'):
         (self.folder / f'{program}.js').write_text(script)
         (self.folder / f'{program}.wasm').write_bytes(b'\0asm\1\0\0\0' + bytes(range(256)) * 64)
         (self.folder / 'qtloader.js').write_text(loader)
-        return subprocess.run([sys.executable, SITE_PY, '--design-facts', DESIGN_FACTS, '--title', 'Заглавие',
-                               '--name', 'Име', '--summary', 'Резюме', '--retire', self.folder / 'retire',
+        return subprocess.run([sys.executable, SITE_PY, '--design-facts', DESIGN_FACTS, '--title', title,
+                               '--name', 'Име', '--summary', summary, '--retire', self.folder / 'retire',
                                '--one-file', self.folder / 'one.html', self.folder / f'{program}.js',
                                self.folder / 'qtloader.js', self.folder / 'site'], capture_output=True, text=True)
 
@@ -97,6 +100,25 @@ class Site(unittest.TestCase):
         self.assertIn("connect-src 'none'", policy)
         self.assertNotRegex(page, r'<link rel="(manifest|stylesheet)|src="')
 
+    def test_names_with_quotes_and_markup_stay_text(self):
+        said = 'Кули "<b>" & \\ сега'
+        self.assertEqual(self.build(title=said, summary=said).returncode, 0)
+        manifest = json.loads((self.folder / 'site/manifest.webmanifest').read_text())
+        self.assertEqual(manifest['description'], said)
+        for page in ('site/index.html', 'one.html'):
+            titles = []
+
+            class Titles(html.parser.HTMLParser):
+                def handle_starttag(self, tag, attrs):
+                    self.inside = tag == 'title'
+
+                def handle_data(self, data):
+                    if getattr(self, 'inside', False):
+                        titles.append(data)
+                        self.inside = False
+            Titles(convert_charrefs=True).feed((self.folder / page).read_text())
+            self.assertEqual(titles, [said], page)
+
     def test_inputs_that_would_break_the_page_stop_the_build(self):
         for inputs, said in (({'program': 'my-towers'}, 'not a plain identifier'),
                              ({'loader': 'x = "</SCRIPT>";\n'}, '"</script"'),
@@ -107,11 +129,15 @@ class Site(unittest.TestCase):
                 self.assertIn(said, result.stderr)
 
 
-class Readme(unittest.TestCase):
+class ServerGuide(unittest.TestCase):
     def test_it_quotes_the_server_configurations_as_they_are(self):
-        readme = (SITE_PY.parents[2] / 'README.md').read_text()
+        readme = (SITE_PY.parents[2] / 'docs/web-server.md').read_text()
+        policies = []
         for name in ('nginx.conf', 'apache.conf'):
-            self.assertIn((SITE_PY.parent / name).read_text(), readme, name)
+            configuration = (SITE_PY.parent / name).read_text()
+            self.assertIn(configuration, readme, name)
+            policies += re.findall(r'Content-Security-Policy "([^"]+)"', configuration)
+        self.assertEqual(len(set(policies)), 1, 'the two servers send one policy')
 
 
 if __name__ == '__main__':
