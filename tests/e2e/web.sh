@@ -37,16 +37,19 @@ server_pid=$!
 trap 'stop_program; kill "$server_pid" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 PROGRAM=$(address_in "$WORK/server.log")
 
-# In its place, Debian's nginx with the page's configuration, serving a
-# folder as the page's (tests/web/servers.mjs).
-start_nginx() { # folder
-    kill "$server_pid"
-    nginx_root=$WORK/nginx-root
-    mkdir "$nginx_root"
-    ln -s "$(cd "$1" && pwd)" "$nginx_root/towers"
-    node "$here/../web/servers.mjs" nginx "$nginx_root" >"$WORK/nginx.log" 2>&1 &
+# In its place, Debian's nginx or Apache with the page's configuration,
+# serving a folder as the page's (tests/web/servers.mjs). Apache's workers
+# read it as www-data.
+start_server() { # nginx|apache folder
+    kill "$server_pid" 2>/dev/null || true
+    wait "$server_pid" 2>/dev/null || true
+    server_root=$WORK/$1-root
+    mkdir "$server_root"
+    chmod 755 "$WORK" "$server_root"
+    ln -s "$(cd "$2" && pwd)" "$server_root/towers"
+    node "$here/../web/servers.mjs" "$1" "$server_root" >"$WORK/$1.log" 2>&1 &
     server_pid=$!
-    PROGRAM=$(address_in "$WORK/nginx.log")
+    PROGRAM=$(address_in "$WORK/$1.log")
 }
 
 # The page's title comes at once, the window once the program has loaded:
@@ -98,42 +101,45 @@ case_offline_reload() {
 }
 
 # An upload in the wrong order, as an FTP client's alphabetical one, seen by
-# a fresh browser, on Debian's nginx with the page's configuration: the page
-# up before the program's files, then those half written, which the browser
-# keeps, then whole. No window while they are not all there, each looked at
-# once the page has had time to give up, and at the reload after the upload
-# the window, and a disk moves.
+# a fresh browser, on Debian's nginx and then Apache with the page's
+# configuration: the page up before the program's files, then those half
+# written, which the browser keeps, then whole. No window while they are not
+# all there, each looked at once the page has had time to give up, and at the
+# reload after the upload the window, and a disk moves.
 case_healing_upload() {
-    page=$WORK/page
-    cp -r "$SITE" "$page"
     coming=$(grep -o 'towers\.[0-9a-f]\{16\}\.\(wasm\|js\)' "$SITE/index.html" | sort -u)
-    for name in $coming; do
-        rm "$page/$name" "$page/$name.br" "$page/$name.gz"
-    done
-    start_nginx "$page"
-
-    board_expected=no
-    start_program
-    screenshot
-    check "the page before the program's files: no window" not_colour $disk_x "$(disk_y 0)" $DARK_RED
-    for name in $coming; do
-        for file in "$name" "$name.br" "$name.gz"; do
-            head -c $(($(stat -c %s "$SITE/$file") / 2)) "$SITE/$file" >"$page/$file"
+    for server in nginx apache; do
+        page=$WORK/$server-page
+        cp -r "$SITE" "$page"
+        chmod 755 "$page"
+        for name in $coming; do
+            rm "$page/$name" "$page/$name.br" "$page/$name.gz"
         done
+        start_server $server "$page"
+
+        board_expected=no
+        start_program
+        screenshot
+        check "$server, the page before the program's files: no window" not_colour $disk_x "$(disk_y 0)" $DARK_RED
+        for name in $coming; do
+            for file in "$name" "$name.br" "$name.gz"; do
+                head -c $(($(stat -c %s "$SITE/$file") / 2)) "$SITE/$file" >"$page/$file"
+            done
+        done
+        keys F5
+        wait_for_first_paint
+        screenshot
+        check "the files half written: no window" not_colour $disk_x "$(disk_y 0)" $DARK_RED
+        for name in $coming; do
+            cp "$SITE/$name" "$SITE/$name.br" "$SITE/$name.gz" "$page/"
+        done
+        board_expected=yes
+        keys F5
+        wait_for_first_paint
+        expect_colour "the upload whole: at the reload the window is there" $disk_x "$(disk_y 0)" $DARK_RED
+        move_disk 0 0 2
+        expect_colour "and a disk moves" "$(on_peg 2)" "$(disk_y 0)" $DARK_RED
     done
-    keys F5
-    wait_for_first_paint
-    screenshot
-    check "the files half written: no window" not_colour $disk_x "$(disk_y 0)" $DARK_RED
-    for name in $coming; do
-        cp "$SITE/$name" "$SITE/$name.br" "$SITE/$name.gz" "$page/"
-    done
-    board_expected=yes
-    keys F5
-    wait_for_first_paint
-    expect_colour "the upload whole: at the reload the window is there" $disk_x "$(disk_y 0)" $DARK_RED
-    move_disk 0 0 2
-    expect_colour "and a disk moves" "$(on_peg 2)" "$(disk_y 0)" $DARK_RED
     finish
 }
 
@@ -145,7 +151,7 @@ case_healing_upload() {
 # but for WebKit's sandboxed frame, whose policy lets 'self' match nothing, so
 # that the page cannot fetch its program: there it says so instead.
 case_framed() {
-    start_nginx "$SITE"
+    start_server nginx "$SITE"
     platform=$WORK/platform
     mkdir "$platform"
     for frame in plain sandboxed; do

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Debian's nginx and Apache, as a school runs them, serving a folder on a
-// loopback port, with the page's configuration from the repository that the
-// README quotes (packaging/web/nginx.conf, packaging/web/apache.conf), the
-// way it tells an administrator to include it, for the page in ROOT/towers/:
+// loopback port, with the page's configuration from the repository that
+// docs/web-server.md quotes (packaging/web/nginx.conf, packaging/web/apache.conf),
+// the way it tells an administrator to include it, for the page in
+// ROOT/towers/:
 //   const server = await startServer(KIND, ROOT, { configured });
 //   ... server.url (the page's folder), server.sent() ...; await server.close();
 // Run as a program, it serves ROOT so until stopped, having printed the
@@ -85,9 +86,10 @@ http {
 `,
 });
 
-// Debian's apache2.conf with the modules it enables, and the two that the
-// README asks for (a2enmod headers rewrite) unless bare, less what needs the
-// system's folders. Apache serves nobody as root: its workers run as www-data.
+// Debian's apache2.conf with the modules it enables, and the two that
+// docs/web-server.md asks for (a2enmod headers rewrite) unless bare, less what
+// needs the system's folders. Apache serves nobody as root: its workers run as
+// www-data.
 const apache = (work, port, root, configured, bare = false) => ({
     command: ['apache2', '-f', join(work, 'apache2.conf'), '-DFOREGROUND'],
     file: 'apache2.conf',

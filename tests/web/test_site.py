@@ -5,7 +5,8 @@
 content, with the integrity hash the browser checks; the worker lists exactly
 those; the compressed files are the files; the one-file page's policy allows
 its own scripts; inputs that would break the page stop the build; and the
-guide to web servers quotes their configurations as they are.
+guide to web servers quotes their configurations as they are, with one
+policy, and gives a learning platform's frame the window's size.
   test_site.py SITE_PY DESIGN_FACTS"""
 import base64
 import gzip
@@ -138,6 +139,13 @@ class ServerGuide(unittest.TestCase):
             self.assertIn(configuration, readme, name)
             policies += re.findall(r'Content-Security-Policy "([^"]+)"', configuration)
         self.assertEqual(len(set(policies)), 1, 'the two servers send one policy')
+
+    def test_it_gives_the_frame_the_window_s_size(self):
+        guide = (SITE_PY.parents[2] / 'docs/web-server.md').read_text()
+        width, height = (int(twips) // 15 for twips in subprocess.run(
+            [DESIGN_FACTS, 'size'], check=True, capture_output=True, text=True).stdout.split())
+        self.assertIn(f'{width} × {height} CSS pixels', guide)
+        self.assertIn(f'width="{width}" height="{height}"', guide)
 
 
 if __name__ == '__main__':
