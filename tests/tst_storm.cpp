@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -119,9 +120,12 @@ public:
     int play(const QList<Event> &events, QString *why)
     {
         for (int i = 0; i < events.size(); ++i) {
+            const qsizetype moves = form.List1(History).count();
+            const bool dropping = events[i].kind == Event::Release && draggedDisk;
             if (!send(events[i]))
                 continue;
             ++sent;
+            tally(events[i], dropping, form.List1(History).count() - moves);
             *why = brokenInvariant(events[i].kind);
             if (!why->isEmpty())
                 return i;
@@ -130,6 +134,11 @@ public:
     }
 
     int sent = 0;
+    // How often the storm did what a game is made of: a storm whose drops
+    // never land, or that never steps back, proves nothing of them.
+    int accepted = 0;     // a dragged disk dropped onto another peg, a move counted
+    int refused = 0;      // a dragged disk released over a peg, and no move counted
+    int steppedBack = 0;  // a press of step back that took a move back
 
 private:
     // False when the event cannot happen now (a press with a button already
@@ -143,6 +152,9 @@ private:
             QWidget *under = form.childAt(event.point);
             grabber = under ? under : &form;
             held = event.button;
+            draggedDisk = false;
+            for (int d = 0; d < 10; ++d)
+                draggedDisk = draggedDisk || (held == Qt::LeftButton && under == form.Picture2(d) && under->isEnabled());
             QTest::mousePress(grabber, held, {}, grabber->mapFrom(&form, event.point));
             return true;
         }
@@ -172,6 +184,26 @@ private:
                 return false;
             Timer1_Timer(form);
             return true;
+        }
+        return false;
+    }
+
+    void tally(const Event &event, bool dropping, qsizetype movesAdded)
+    {
+        if (dropping && movesAdded > 0)
+            ++accepted;
+        else if (dropping && overAPeg(event.point))
+            ++refused;
+        else if (event.kind == Event::Click && event.control == 1 && movesAdded < 0)
+            ++steppedBack;
+    }
+
+    static bool overAPeg(QPoint point)
+    {
+        for (int p = 0; p < 3; ++p) {
+            const Design::Box peg = Design::pegBox(p);
+            if (pixelRect(peg.left, peg.top, peg.width, 570 + SlotHeight * 9).contains(point))
+                return true;
         }
         return false;
     }
@@ -245,6 +277,7 @@ private:
     std::mt19937_64 random{7};
     QWidget *grabber = nullptr;
     Qt::MouseButton held = Qt::NoButton;
+    bool draggedDisk = false;
     bool demoFinished = false;
 };
 
@@ -297,7 +330,9 @@ void TestStorm::boardSurvivesARandomStorm()
     Replay replay;
     QString why;
     const int broken = replay.play(events, &why);
-    qInfo("storm: seed %llu, %d events generated, %d sent to the window", seed, count, replay.sent);
+    qInfo("storm: seed %llu, %d events generated, %d sent to the window: %d drops accepted, %d refused, "
+          "%d steps back",
+          seed, count, replay.sent, replay.accepted, replay.refused, replay.steppedBack);
     if (broken >= 0) {
         const QList<Event> shortest = shrink(events.mid(0, broken + 1));
         QString steps;
@@ -307,6 +342,13 @@ void TestStorm::boardSurvivesARandomStorm()
                              .arg(why).arg(broken).arg(seed).arg(steps)));
     }
     QVERIFY(replay.sent >= 100000);
+    // Each kind many times in a storm of the usual length, at least once in a
+    // shorter one (STORM_EVENTS).
+    const int often = std::max(1, int(20LL * count / 250000));
+    QVERIFY2(replay.accepted >= often && replay.refused >= often && replay.steppedBack >= often,
+             qPrintable(QStringLiteral("the storm must drop disks that land and that are refused, and step back, "
+                                       "each at least %1 times")
+                            .arg(often)));
 }
 
 QTEST_MAIN(TestStorm)
