@@ -159,18 +159,39 @@ expect_colour() { # what x y r,g,b
     check "$1" is_colour "$2" "$3" "$4"
 }
 
+# A check that the screen did not change (a refused move, a disabled button)
+# must not judge before a wrong repaint could arrive: it lets the program
+# settle first, a second at least, then until two screenshots half a second
+# apart are the same, for ten seconds at most, and judges the last one once.
+settle() {
+    sleep 1
+    screenshot
+    for _ in $(seq 18); do
+        cp "$SHOT" "$WORK/settling.png"
+        sleep 0.5
+        screenshot
+        [ "$(compare -metric AE "$WORK/settling.png" "$SHOT" null: 2>&1)" = 0 ] && return 0
+    done
+    echo "  (the screen still changed after ten seconds; judged as it is)"
+}
+stays_colour() { settle; colour_matches "$@"; }
+expect_unchanged() { # what x y r,g,b
+    check "$1" stays_colour "$2" "$3" "$4"
+}
+
 # The inside of the move counter in the newest screenshot, its frame left out.
 counter_crop() {
     inset=$((3 * SCALE))
     echo "-crop $(((counter_width * SCALE) / 15))x$(((counter_height * SCALE) / 15))+$(screen_x $counter_left)+$(screen_y $counter_top) +repage -shave ${inset}x$inset"
 }
 
-# The digits the move counter shows, read by OCR from the newest screenshot.
+# The digits the move counter shows, read by OCR from the newest screenshot;
+# a minus sign too, which a counter gone wrong could show.
 counter_text() {
     # shellcheck disable=SC2046 # the crop's words
     convert "$SHOT" $(counter_crop) -colorspace Gray -resize "$((400 / SCALE))%" \
         -threshold 60% -bordercolor white -border 20 "$WORK/counter.png"
-    tesseract "$WORK/counter.png" - --psm 7 -c tessedit_char_whitelist=0123456789 2>/dev/null \
+    tesseract "$WORK/counter.png" - --psm 7 -c tessedit_char_whitelist=-0123456789 2>/dev/null \
         | tr -d '[:space:]'
 }
 
@@ -178,6 +199,7 @@ counter_matches() {
     actual=$(counter_text)
     [ "$actual" = "$1" ] || { echo "  counter reads '$actual', expected '$1'"; return 1; }
 }
+counter_stays() { settle; counter_matches "$@"; }
 is_counter() { eventually counter_matches "$@"; }
 
 expect_counter() { # what text
