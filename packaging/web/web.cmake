@@ -9,7 +9,7 @@ set(web ${CMAKE_CURRENT_SOURCE_DIR}/packaging/web)
 find_file(TOWERS_SERIF_FONT LiberationSerif-Regular.ttf REQUIRED NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
   PATHS /usr/share/fonts/truetype/liberation2 /usr/share/fonts/truetype/liberation)
 cmake_path(GET TOWERS_SERIF_FONT PARENT_PATH font_dir)
-qt_add_resources(towerscore fonts PREFIX /fonts BASE ${font_dir} FILES ${TOWERS_SERIF_FONT}
+qt_add_resources(towersui fonts PREFIX /fonts BASE ${font_dir} FILES ${TOWERS_SERIF_FONT}
   OPTIONS --format-version 1 --no-compress)
 
 # Of Qt's plugins only the web platform: the program reads no images but its
