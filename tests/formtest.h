@@ -7,6 +7,7 @@
 // drag with mouse events through the widgets as a player's hand would.
 
 #include "board/statestring.h"
+#include "board/tables.h"
 #include "ui/form1.h"
 #include "ui/picture.h"
 
@@ -41,8 +42,8 @@ inline bool waitForExposed(QWidget &window)
 inline QStringList historyOf(const Form1 &form)
 {
     QStringList entries;
-    for (int i = 0; i < form.List1(5).count(); ++i)
-        entries << form.List1(5).read(i);
+    for (int i = 0; i < form.List1(History).count(); ++i)
+        entries << form.List1(History).read(i);
     return entries;
 }
 

@@ -109,7 +109,7 @@ void TestDemo::threeDiskDemonstrationPlaysToTheRightPeg()
     QCOMPARE(stateString(form), QStringLiteral("2220000000"));
     QVERIFY(!form.Timer1().isActive());
     QCOMPARE(draggableDisks(form), QList<int>{});
-    QCOMPARE(form.List1(5).count(), 0);
+    QCOMPARE(form.List1(History).count(), 0);
 }
 
 void TestDemo::fourDiskDemonstrationStartsOnTheMiddlePeg()
@@ -165,7 +165,7 @@ void TestDemo::showDuringADemonstrationStartsANewOne()
     QVERIFY(form.Timer1().isActive());
     QVERIFY(form.Option1(2)->isChecked());
     QCOMPARE(form.DemoTicks, 0);
-    QCOMPARE(form.List1(5).count(), 7);
+    QCOMPARE(form.List1(History).count(), 7);
     QCOMPARE(form.counterText(), QString());
     QCOMPARE(stateString(form), QStringLiteral("0000000000"));
     for (int d = 3; d < 10; ++d)

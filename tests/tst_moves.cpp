@@ -40,8 +40,8 @@ void TestMoves::firstMoveToTheRightPeg()
     QCOMPARE(historyOf(form), QStringList{"2000000000"});
     QCOMPARE(form.counterText(), QStringLiteral("1"));
     QCOMPARE(draggableDisks(form), (QList<int>{0, 1}));
-    QCOMPARE(form.List1(2).read(0), QStringLiteral("0"));
-    QCOMPARE(form.List1(0).read(0), QStringLiteral("-1"));
+    QCOMPARE(form.List1(PegTable0 + 2).read(0), QStringLiteral("0"));
+    QCOMPARE(form.List1(PegTable0).read(0), QStringLiteral("-1"));
     QCOMPARE(form.PegShift, 2.0);
 }
 
@@ -90,10 +90,10 @@ void TestMoves::threeDisksSolvedInSevenMoves()
         dragDiskToPeg(form, disk, peg);
     QCOMPARE(stateString(form), QStringLiteral("2220000000"));
     QCOMPARE(form.counterText(), QStringLiteral("7"));
-    QCOMPARE(form.List1(5).count(), 7);
+    QCOMPARE(form.List1(History).count(), 7);
     QCOMPARE(draggableDisks(form), QList<int>{0});
     for (int d = 0; d < 3; ++d)
-        QCOMPARE(form.diskLeft(d), form.List1(4).read(d).toInt() + 6000);
+        QCOMPARE(form.diskLeft(d), form.List1(BaseLeft).read(d).toInt() + 2 * PegSpacing);
 }
 
 void TestMoves::stepBackAfterOneMove()
@@ -103,7 +103,7 @@ void TestMoves::stepBackAfterOneMove()
     click(form.Command1(2));
     QCOMPARE(form.diskLeft(0), 8000); // the newest entry is where the board already is
     QCOMPARE(form.counterText(), QStringLiteral("0"));
-    QCOMPARE(form.List1(5).count(), 0);
+    QCOMPARE(form.List1(History).count(), 0);
 
     click(form.Command1(2));
     QCOMPARE(form.diskLeft(0), 2000);
@@ -197,7 +197,7 @@ void TestMoves::dropsOffAPegChangeNothing()
     dragDisk(form, 1, target, point);
     QCOMPARE(stateString(form), QStringLiteral("1000000000"));
     QCOMPARE(form.counterText(), QStringLiteral("1"));
-    QCOMPARE(form.List1(5).count(), 1);
+    QCOMPARE(form.List1(History).count(), 1);
     QCOMPARE(form.diskLeft(1), 1880);
 }
 

@@ -224,7 +224,7 @@ private:
         for (int p = 0; p < 3; ++p) {
             bool empty = true;
             for (int d = 0; d < 10; ++d) {
-                const bool here = form.List1(3).read(d) == QString::number(p);
+                const bool here = form.List1(DiskToPeg).read(d) == QString::number(p);
                 if (form.List1(p).read(d) != (here ? QString::number(d) : QStringLiteral("-1")))
                     return QStringLiteral("peg table %1 disagrees at disk %2").arg(p).arg(d);
                 if (here && empty)
@@ -233,9 +233,9 @@ private:
             }
         }
         for (int d = 0; d < 10; ++d) {
-            const int peg = form.List1(3).read(d).toInt();
+            const int peg = form.List1(DiskToPeg).read(d).toInt();
             Picture *disk = form.Picture2(d);
-            if (form.diskLeft(d) != form.List1(4).read(d).toInt() + 3000 * peg)
+            if (form.diskLeft(d) != form.List1(BaseLeft).read(d).toInt() + PegSpacing * peg)
                 return QStringLiteral("disk %1 is not where its peg puts it").arg(d);
             if (disk->leftTwips() != form.diskLeft(d))
                 return QStringLiteral("disk %1 is shown elsewhere than the store keeps it").arg(d);
@@ -258,8 +258,8 @@ private:
             demoFinished = false;
         else if (!(demoFinished && enabled.isEmpty()))
             return QStringLiteral("enabled disks are not the top disks");
-        for (int i = 0; i < form.List1(5).count(); ++i) {
-            if (!stateString.match(form.List1(5).read(i)).hasMatch())
+        for (int i = 0; i < form.List1(History).count(); ++i) {
+            if (!stateString.match(form.List1(History).read(i)).hasMatch())
                 return QStringLiteral("history entry %1 is not a position").arg(i);
         }
         if (!counter.match(form.counterText()).hasMatch())

@@ -70,7 +70,7 @@ void TestWindow::opensOnThreeDisksOnTheLeftPeg()
     QVERIFY(form.Command1(2)->isEnabled());
     QVERIFY(form.Option1(2)->isChecked());
     QCOMPARE(stateString(form), QStringLiteral("0000000000"));
-    QCOMPARE(form.List1(5).count(), 0);
+    QCOMPARE(form.List1(History).count(), 0);
     QVERIFY(!form.Timer1().isActive());
     QCOMPARE(form.Timer1().interval(), 2000);
     QCOMPARE(QApplication::focusWidget(), form.Text1());
@@ -289,7 +289,7 @@ void TestWindow::diskCountChoiceDiscardsTheGame()
     QCOMPARE(form.diskLeft(0), 2000);
     QCOMPARE(form.diskLeft(1), 1880);
     QCOMPARE(form.counterText(), QString());
-    QCOMPARE(form.List1(5).count(), 0);
+    QCOMPARE(form.List1(History).count(), 0);
 }
 
 void TestWindow::startOverKeepsTheDiskCount()
@@ -303,7 +303,7 @@ void TestWindow::startOverKeepsTheDiskCount()
         QCOMPARE(form.Picture2(d)->isVisibleTo(&form), d <= 5);
     QCOMPARE(stateString(form), QStringLiteral("0000000000"));
     QCOMPARE(form.counterText(), QString());
-    QCOMPARE(form.List1(5).count(), 0);
+    QCOMPARE(form.List1(History).count(), 0);
     QCOMPARE(draggableDisks(form), QList<int>{0});
 }
 
