@@ -1,79 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Towers project
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The rules alone, with no window: moves allowed and refused, the counter
-// from empty, stepping back, the demonstration's last tick and the handlers,
-// on a stand-in for the window that keeps what they show.
+// The rules alone, with no window: moves allowed and refused, where a moved
+// disk stands, the counter from empty, stepping back to the start, the
+// demonstration's last tick and the handlers, on the stand-in window of
+// shownwindow.h.
 
-#include "board/board.h"
-#include "board/controls.h"
-#include "board/tables.h"
-#include "demo/demo.h"
-#include "demo/solutions.h"
-#include "game/events.h"
+#include "shownwindow.h"
 
 #include <QTest>
-
-namespace {
-
-// What the window would show, as the rules set it. Selecting an option from
-// the program raises its click at once, as the window's radio buttons do.
-class ShownWindow : public Controls
-{
-public:
-    ShownWindow() : Controls(initialBoardStore(), initialSolutions()) { Form_Load(*this); }
-
-    void setDiskTop(int disk, int twips) override { diskTops[disk] = twips; }
-    void setDiskEnabled(int disk, bool enabled) override { disksEnabled[disk] = enabled; }
-    void setDiskVisible(int disk, bool visible) override { disksVisible[disk] = visible; }
-    void setPegHeight(int peg, int twips) override { pegHeights[peg] = twips; }
-    void selectOption(int option) override
-    {
-        if (option == selectedOption)
-            return;
-        selectedOption = option;
-        Option1_Click(*this, option);
-    }
-    void setStepBackEnabled(bool enabled) override { stepBackEnabled = enabled; }
-    bool timerEnabled() const override { return timer; }
-    void setTimerEnabled(bool enabled) override { timer = enabled; }
-    void Randomize() override {}
-    double Rnd() override { return draw; }
-
-    // The peg each visible disk is shown on, from its place; the disks a
-    // player could pick up now.
-    QList<int> shownPegs() const
-    {
-        QList<int> pegs;
-        for (int d = 0; d < DiskCount && disksVisible[d]; ++d)
-            pegs << (shownLefts[d] - List1(BaseLeft).read(d).toInt()) / PegSpacing;
-        return pegs;
-    }
-    QList<int> draggable() const
-    {
-        QList<int> disks;
-        for (int d = 0; d < DiskCount; ++d) {
-            if (disksVisible[d] && disksEnabled[d])
-                disks << d;
-        }
-        return disks;
-    }
-
-    std::array<int, DiskCount> diskTops{}, shownLefts{};
-    std::array<bool, DiskCount> disksEnabled{}, disksVisible{};
-    std::array<int, PegCount> pegHeights{};
-    int selectedOption = -1;
-    bool stepBackEnabled = false;
-    bool timer = false;
-    double draw = 0;
-    QString shownCounter = QStringLiteral("never shown");
-
-protected:
-    void showDiskLeft(int disk, int twips) override { shownLefts[disk] = twips; }
-    void showCounterText(const QString &text) override { shownCounter = text; }
-};
-
-} // namespace
 
 class TestBoard : public QObject
 {
@@ -84,6 +19,14 @@ private slots:
     void stepBackFirstKeepsTheNewestPosition();
     void theLastTickOfADemonstrationStopsItAndLocksTheDisks();
     void tenDisksCannotBeSteppedBack();
+    void firstMoveToTheRightPeg();
+    void narrowerDiskRefusesAWiderOne();
+    void diskJumpsOverThePegBetween();
+    void dropOnItsOwnPegCountsAsAMove();
+    void threeDisksSolvedInSevenMoves();
+    void stepBackAfterOneMove();
+    void stepBackWalksToTheStartAndStops();
+    void stepBackRightAfterStartUpChangesNothing();
 };
 
 void TestBoard::startUpShowsThreeDisksOnTheLeftPeg()
@@ -163,6 +106,115 @@ void TestBoard::tenDisksCannotBeSteppedBack()
     QVERIFY(!window.stepBackEnabled);
     window.selectOption(3);
     QVERIFY(window.stepBackEnabled);
+}
+
+void TestBoard::firstMoveToTheRightPeg()
+{
+    ShownWindow window;
+    Picture1_DragDrop(window, 2, 0, 0, 0);
+    QCOMPARE(window.diskLeft(0), 8000);
+    QCOMPARE(window.diskTops[0], 800);
+    QCOMPARE(window.history(), QStringList{"2000000000"});
+    QCOMPARE(window.shownCounter, QStringLiteral("1"));
+    QCOMPARE(window.draggable(), (QList<int>{0, 1}));
+    QCOMPARE(window.List1(PegTable0 + 2).read(0), QStringLiteral("0"));
+    QCOMPARE(window.List1(PegTable0).read(0), QStringLiteral("-1"));
+    QCOMPARE(window.PegShift, 2.0);
+}
+
+void TestBoard::narrowerDiskRefusesAWiderOne()
+{
+    ShownWindow window;
+    Picture1_DragDrop(window, 2, 0, 0, 0);
+    Picture1_DragDrop(window, 2, 1, 0, 0);
+    QCOMPARE(window.diskLeft(1), 1880);
+    QCOMPARE(window.history(), QStringList{"2000000000"});
+    QCOMPARE(window.shownCounter, QStringLiteral("1"));
+    QCOMPARE(stateString(window), QStringLiteral("2000000000"));
+
+    Picture1_DragDrop(window, 1, 1, 0, 0);
+    QCOMPARE(window.diskLeft(1), 1880 + 3000);
+    QCOMPARE(window.history(), (QStringList{"2000000000", "2100000000"}));
+    QCOMPARE(window.shownCounter, QStringLiteral("2"));
+    QCOMPARE(window.draggable(), (QList<int>{0, 1, 2}));
+}
+
+void TestBoard::diskJumpsOverThePegBetween()
+{
+    ShownWindow window;
+    Picture1_DragDrop(window, 2, 0, 0, 0);
+    QCOMPARE(window.diskLeft(0), 8000);
+    Picture1_DragDrop(window, 0, 0, 0, 0);
+    QCOMPARE(window.diskLeft(0), 2000);
+    QCOMPARE(window.PegShift, -2.0);
+    QCOMPARE(window.history(), (QStringList{"2000000000", "0000000000"}));
+}
+
+void TestBoard::dropOnItsOwnPegCountsAsAMove()
+{
+    ShownWindow window;
+    Picture1_DragDrop(window, 0, 0, 0, 0);
+    QCOMPARE(window.diskLeft(0), 2000);
+    QCOMPARE(window.history(), QStringList{"0000000000"});
+    QCOMPARE(window.shownCounter, QStringLiteral("1"));
+}
+
+void TestBoard::threeDisksSolvedInSevenMoves()
+{
+    ShownWindow window;
+    const QList<QPair<int, int>> moves{{0, 2}, {1, 1}, {0, 1}, {2, 2}, {0, 0}, {1, 2}, {0, 2}};
+    for (const auto &[disk, peg] : moves)
+        Picture1_DragDrop(window, peg, disk, 0, 0);
+    QCOMPARE(stateString(window), QStringLiteral("2220000000"));
+    QCOMPARE(window.shownCounter, QStringLiteral("7"));
+    QCOMPARE(window.List1(History).count(), 7);
+    QCOMPARE(window.draggable(), QList<int>{0});
+    for (int d = 0; d < 3; ++d)
+        QCOMPARE(window.diskLeft(d), window.List1(BaseLeft).read(d).toInt() + 2 * PegSpacing);
+}
+
+void TestBoard::stepBackAfterOneMove()
+{
+    ShownWindow window;
+    Picture1_DragDrop(window, 2, 0, 0, 0);
+    Command1_Click(window, 2);
+    QCOMPARE(window.diskLeft(0), 8000); // the newest entry is where the board already is
+    QCOMPARE(window.shownCounter, QStringLiteral("0"));
+    QCOMPARE(window.List1(History).count(), 0);
+
+    Command1_Click(window, 2);
+    QCOMPARE(window.diskLeft(0), 2000);
+    QCOMPARE(window.shownCounter, QStringLiteral("0"));
+    QCOMPARE(window.draggable(), QList<int>{0});
+}
+
+void TestBoard::stepBackWalksToTheStartAndStops()
+{
+    ShownWindow window;
+    Picture1_DragDrop(window, 2, 0, 0, 0);
+    Picture1_DragDrop(window, 1, 1, 0, 0);
+    Picture1_DragDrop(window, 1, 0, 0, 0);
+    const QStringList expected{"1100000000", "2100000000", "2000000000", "0000000000"};
+    const QStringList counters{"2", "1", "0", "0"};
+    for (int press = 0; press < 4; ++press) {
+        StepBack(window);
+        QCOMPARE(stateString(window), expected[press]);
+        QCOMPARE(window.shownCounter, counters[press]);
+    }
+    QCOMPARE(window.diskLeft(1), 1880);
+    StepBack(window);
+    QCOMPARE(stateString(window), QStringLiteral("0000000000"));
+    QCOMPARE(window.shownCounter, QStringLiteral("0"));
+    QCOMPARE(window.draggable(), QList<int>{0});
+}
+
+void TestBoard::stepBackRightAfterStartUpChangesNothing()
+{
+    ShownWindow window;
+    Command1_Click(window, 2);
+    QCOMPARE(stateString(window), QStringLiteral("0000000000"));
+    QCOMPARE(window.shownCounter, QString());
+    QCOMPARE(window.draggable(), QList<int>{0});
 }
 
 QTEST_GUILESS_MAIN(TestBoard)

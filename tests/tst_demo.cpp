@@ -1,19 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Towers project
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "formtest.h"
+// The demonstration and the stored solutions it plays, with no window: what
+// each tick shows, and how the pupil's own presses during it are taken.
 
-#include "board/board.h"
-#include "demo/demo.h"
+#include "shownwindow.h"
 
-#include <QRadioButton>
+#include <QTest>
 
 namespace {
 
 // A draw that makes the demonstration play `disks` disks: r x 100 rounds to disks - 3.
-std::function<double()> drawFor(int disks)
+double drawFor(int disks)
 {
-    return [disks] { return (disks - 3) / 100.0; };
+    return (disks - 3) / 100.0;
 }
 
 // The one disk that moves between two positions, or -1 if not exactly one does.
@@ -60,8 +60,8 @@ void TestDemo::storedSolutionsAreOptimalGames_data()
 void TestDemo::storedSolutionsAreOptimalGames()
 {
     QFETCH(int, disks);
-    Form1 form;
-    const ListControl &stored = form.List2(disks - 1);
+    const ShownWindow window;
+    const ListControl &stored = window.List2(disks - 1);
     QCOMPARE(stored.count(), (1 << disks) - 1);
 
     // Played from the end back to the start, every entry is one legal move on from the last.
@@ -87,43 +87,42 @@ void TestDemo::storedSolutionsAreOptimalGames()
 
 void TestDemo::threeDiskDemonstrationPlaysToTheRightPeg()
 {
-    Form1 form;
-    form.setRandomDraw(drawFor(3));
-    dragDiskToPeg(form, 0, 1);
-    click(form.Command1(1));
-    QVERIFY(form.Timer1().isActive());
-    QCOMPARE(form.Timer1().interval(), 2000);
-    QCOMPARE(form.DemoSteps, std::int16_t(7));
-    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
-    QCOMPARE(form.counterText(), QString());
+    ShownWindow window;
+    window.draw = drawFor(3);
+    Picture1_DragDrop(window, 1, 0, 0, 0);
+    Command1_Click(window, 1);
+    QVERIFY(window.timer);
+    QCOMPARE(window.DemoSteps, std::int16_t(7));
+    QCOMPARE(stateString(window), QStringLiteral("0000000000"));
+    QCOMPARE(window.shownCounter, QString());
 
-    Timer1_Timer(form);
-    QCOMPARE(stateString(form), QStringLiteral("2000000000"));
-    QCOMPARE(form.diskLeft(0), 8000);
-    QCOMPARE(form.counterText(), QStringLiteral("1"));
+    Timer1_Timer(window);
+    QCOMPARE(stateString(window), QStringLiteral("2000000000"));
+    QCOMPARE(window.diskLeft(0), 8000);
+    QCOMPARE(window.shownCounter, QStringLiteral("1"));
     for (int tick = 2; tick <= 7; ++tick) {
-        QVERIFY(form.Timer1().isActive());
-        Timer1_Timer(form);
-        QCOMPARE(form.counterText(), QString::number(tick));
+        QVERIFY(window.timer);
+        Timer1_Timer(window);
+        QCOMPARE(window.shownCounter, QString::number(tick));
     }
-    QCOMPARE(stateString(form), QStringLiteral("2220000000"));
-    QVERIFY(!form.Timer1().isActive());
-    QCOMPARE(draggableDisks(form), QList<int>{});
-    QCOMPARE(form.List1(History).count(), 0);
+    QCOMPARE(stateString(window), QStringLiteral("2220000000"));
+    QVERIFY(!window.timer);
+    QCOMPARE(window.draggable(), QList<int>{});
+    QCOMPARE(window.List1(History).count(), 0);
 }
 
 void TestDemo::fourDiskDemonstrationStartsOnTheMiddlePeg()
 {
-    Form1 form;
-    form.setRandomDraw(drawFor(4));
-    click(form.Command1(1));
-    QVERIFY(form.Option1(3)->isChecked());
-    QVERIFY(form.Picture2(3)->isVisibleTo(&form));
-    QCOMPARE(form.Picture1(0)->heightTwips(), 570 + 285 * 3);
-    QCOMPARE(form.DemoSteps, std::int16_t(15));
-    QVERIFY(form.Timer1().isActive());
-    Timer1_Timer(form);
-    QCOMPARE(stateString(form), QStringLiteral("1000000000"));
+    ShownWindow window;
+    window.draw = drawFor(4);
+    Command1_Click(window, 1);
+    QCOMPARE(window.selectedOption, 3);
+    QVERIFY(window.disksVisible[3]);
+    QCOMPARE(window.pegHeights[0], 570 + 285 * 3);
+    QCOMPARE(window.DemoSteps, std::int16_t(15));
+    QVERIFY(window.timer);
+    Timer1_Timer(window);
+    QCOMPARE(stateString(window), QStringLiteral("1000000000"));
 }
 
 void TestDemo::drawChoosesTheDiskCount()
@@ -133,78 +132,66 @@ void TestDemo::drawChoosesTheDiskCount()
     const QList<QPair<double, int>> draws{{0.0, 3},   {0.014, 4},  {0.5, 5},   {0.125, 3},
                                           {0.625, 5}, {0.375, 5},  {0.99, 3},  {0.9999, 4}};
     for (const auto &[r, disks] : draws) {
-        Form1 form;
-        form.setRandomDraw([r] { return r; });
-        StartDemo(form);
-        QVERIFY2(form.Option1(disks - 1)->isChecked(), qPrintable(QString::number(r)));
-        QCOMPARE(form.DemoSteps, std::int16_t((1 << disks) - 1));
+        ShownWindow window;
+        window.draw = r;
+        StartDemo(window);
+        QVERIFY2(window.selectedOption == disks - 1, qPrintable(QString::number(r)));
+        QCOMPARE(window.DemoSteps, std::int16_t((1 << disks) - 1));
     }
-    // The clock-seeded draw stays in [0, 1), and is another at each start:
-    // the same every time, a class would see the same demonstration again.
-    QList<double> seeded[2];
-    for (QList<double> &drawn : seeded) {
-        Form1 form;
-        for (int i = 0; i < 100; ++i)
-            drawn << form.Rnd();
-        QTest::qSleep(2);
-    }
-    QVERIFY(seeded[0] != seeded[1]);
-    for (double r : seeded[0] + seeded[1])
-        QVERIFY(r >= 0 && r < 1);
 }
 
 void TestDemo::showDuringADemonstrationStartsANewOne()
 {
-    Form1 form;
-    form.setRandomDraw(drawFor(5));
-    click(form.Command1(1));
-    Timer1_Timer(form);
-    Timer1_Timer(form);
-    form.setRandomDraw(drawFor(3));
-    click(form.Command1(1));
-    QVERIFY(form.Timer1().isActive());
-    QVERIFY(form.Option1(2)->isChecked());
-    QCOMPARE(form.DemoTicks, 0);
-    QCOMPARE(form.List1(History).count(), 7);
-    QCOMPARE(form.counterText(), QString());
-    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
+    ShownWindow window;
+    window.draw = drawFor(5);
+    Command1_Click(window, 1);
+    Timer1_Timer(window);
+    Timer1_Timer(window);
+    window.draw = drawFor(3);
+    Command1_Click(window, 1);
+    QVERIFY(window.timer);
+    QCOMPARE(window.selectedOption, 2);
+    QCOMPARE(window.DemoTicks, 0);
+    QCOMPARE(window.List1(History).count(), 7);
+    QCOMPARE(window.shownCounter, QString());
+    QCOMPARE(stateString(window), QStringLiteral("0000000000"));
     for (int d = 3; d < 10; ++d)
-        QVERIFY(!form.Picture2(d)->isVisibleTo(&form));
+        QVERIFY(!window.disksVisible[d]);
 }
 
 void TestDemo::stepBackDuringADemonstrationSkipsAMove()
 {
-    Form1 form;
-    form.setRandomDraw(drawFor(3));
-    click(form.Command1(1));
-    Timer1_Timer(form);
-    click(form.Command1(2)); // consumes "2100000000"
-    QCOMPARE(form.counterText(), QStringLiteral("1"));
-    Timer1_Timer(form);
-    QCOMPARE(stateString(form), QStringLiteral("1100000000"));
-    QCOMPARE(form.counterText(), QStringLiteral("2"));
+    ShownWindow window;
+    window.draw = drawFor(3);
+    Command1_Click(window, 1);
+    Timer1_Timer(window);
+    Command1_Click(window, 2); // consumes "2100000000"
+    QCOMPARE(window.shownCounter, QStringLiteral("1"));
+    Timer1_Timer(window);
+    QCOMPARE(stateString(window), QStringLiteral("1100000000"));
+    QCOMPARE(window.shownCounter, QStringLiteral("2"));
     for (int tick = 3; tick <= 7; ++tick)
-        Timer1_Timer(form);
+        Timer1_Timer(window);
     // The last tick found the history empty: everything back on the left peg, then locked.
-    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
-    QVERIFY(!form.Timer1().isActive());
-    QCOMPARE(draggableDisks(form), QList<int>{});
+    QCOMPARE(stateString(window), QStringLiteral("0000000000"));
+    QVERIFY(!window.timer);
+    QCOMPARE(window.draggable(), QList<int>{});
 }
 
 void TestDemo::playersMoveDuringADemonstrationIsCounted()
 {
-    Form1 form;
-    form.setRandomDraw(drawFor(3));
-    click(form.Command1(1));
-    Timer1_Timer(form);
-    dragDiskToPeg(form, 1, 1);
-    QCOMPARE(form.counterText(), QStringLiteral("2"));
+    ShownWindow window;
+    window.draw = drawFor(3);
+    Command1_Click(window, 1);
+    Timer1_Timer(window);
+    Picture1_DragDrop(window, 1, 1, 0, 0);
+    QCOMPARE(window.shownCounter, QStringLiteral("2"));
     for (int tick = 2; tick <= 7; ++tick)
-        Timer1_Timer(form);
-    QVERIFY(!form.Timer1().isActive());
-    QCOMPARE(stateString(form), QStringLiteral("0220000000"));
-    QCOMPARE(form.counterText(), QStringLiteral("8"));
-    QCOMPARE(historyOf(form), QStringList{"2220000000"});
+        Timer1_Timer(window);
+    QVERIFY(!window.timer);
+    QCOMPARE(stateString(window), QStringLiteral("0220000000"));
+    QCOMPARE(window.shownCounter, QStringLiteral("8"));
+    QCOMPARE(window.history(), QStringList{"2220000000"});
 }
 
 void TestDemo::startOverOrADiskCountEndsADemonstration_data()
@@ -218,34 +205,37 @@ void TestDemo::startOverOrADiskCountEndsADemonstration_data()
 void TestDemo::startOverOrADiskCountEndsADemonstration()
 {
     QFETCH(int, option);
-    Form1 form;
-    form.setRandomDraw(drawFor(4));
-    click(form.Command1(1));
-    Timer1_Timer(form);
-    click(option < 0 ? static_cast<QAbstractButton *>(form.Command1(0)) : form.Option1(option));
-    QVERIFY(!form.Timer1().isActive());
-    QVERIFY(form.Option1(option < 0 ? 3 : option)->isChecked());
-    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
-    QCOMPARE(form.counterText(), QString());
-    dragDiskToPeg(form, 0, 2);
-    QCOMPARE(stateString(form), QStringLiteral("2000000000"));
-    QCOMPARE(form.counterText(), QStringLiteral("1"));
-    QCOMPARE(draggableDisks(form), (QList<int>{0, 1}));
+    ShownWindow window;
+    window.draw = drawFor(4);
+    Command1_Click(window, 1);
+    Timer1_Timer(window);
+    if (option < 0)
+        Command1_Click(window, 0);
+    else
+        window.selectOption(option);
+    QVERIFY(!window.timer);
+    QCOMPARE(window.selectedOption, option < 0 ? 3 : option);
+    QCOMPARE(stateString(window), QStringLiteral("0000000000"));
+    QCOMPARE(window.shownCounter, QString());
+    Picture1_DragDrop(window, 2, 0, 0, 0);
+    QCOMPARE(stateString(window), QStringLiteral("2000000000"));
+    QCOMPARE(window.shownCounter, QStringLiteral("1"));
+    QCOMPARE(window.draggable(), (QList<int>{0, 1}));
 }
 
 void TestDemo::finishedDemonstrationUnlocksOnStepBack()
 {
-    Form1 form;
-    form.setRandomDraw(drawFor(3));
-    click(form.Command1(1));
+    ShownWindow window;
+    window.draw = drawFor(3);
+    Command1_Click(window, 1);
     for (int tick = 1; tick <= 7; ++tick)
-        Timer1_Timer(form);
-    QCOMPARE(draggableDisks(form), QList<int>{});
-    click(form.Command1(2));
-    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
-    QCOMPARE(draggableDisks(form), QList<int>{0});
-    QCOMPARE(form.counterText(), QStringLiteral("7"));
+        Timer1_Timer(window);
+    QCOMPARE(window.draggable(), QList<int>{});
+    Command1_Click(window, 2);
+    QCOMPARE(stateString(window), QStringLiteral("0000000000"));
+    QCOMPARE(window.draggable(), QList<int>{0});
+    QCOMPARE(window.shownCounter, QStringLiteral("7"));
 }
 
-QTEST_MAIN(TestDemo)
+QTEST_GUILESS_MAIN(TestDemo)
 #include "tst_demo.moc"

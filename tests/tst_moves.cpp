@@ -1,6 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Towers project
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// Moves made with the mouse on the window's widgets: which disk a press
+// picks up, where a release lands, the outline that follows the pointer. The
+// rules of a move, with no window, are tst_board's.
+
 #include "formtest.h"
 
 #include "board/board.h"
@@ -14,14 +18,6 @@ class TestMoves : public QObject
 {
     Q_OBJECT
 private slots:
-    void firstMoveToTheRightPeg();
-    void narrowerDiskRefusesAWiderOne();
-    void diskJumpsOverThePegBetween();
-    void dropOnItsOwnPegCountsAsAMove();
-    void threeDisksSolvedInSevenMoves();
-    void stepBackAfterOneMove();
-    void stepBackWalksToTheStartAndStops();
-    void stepBackRightAfterStartUpChangesNothing();
     void onlyTopDisksArePickedUp();
     void dropsOffAPegChangeNothing_data();
     void dropsOffAPegChangeNothing();
@@ -30,115 +26,6 @@ private slots:
     void releaseEndsTheDragEvenWhenTheDiskWasDisabledMeanwhile();
     void diskHiddenDuringItsDragStaysOnTheLeftPeg();
 };
-
-void TestMoves::firstMoveToTheRightPeg()
-{
-    Form1 form;
-    Picture1_DragDrop(form, 2, 0, 0, 0);
-    QCOMPARE(form.diskLeft(0), 8000);
-    QCOMPARE(form.Picture2(0)->topTwips(), 800);
-    QCOMPARE(historyOf(form), QStringList{"2000000000"});
-    QCOMPARE(form.counterText(), QStringLiteral("1"));
-    QCOMPARE(draggableDisks(form), (QList<int>{0, 1}));
-    QCOMPARE(form.List1(PegTable0 + 2).read(0), QStringLiteral("0"));
-    QCOMPARE(form.List1(PegTable0).read(0), QStringLiteral("-1"));
-    QCOMPARE(form.PegShift, 2.0);
-}
-
-void TestMoves::narrowerDiskRefusesAWiderOne()
-{
-    Form1 form;
-    dragDiskToPeg(form, 0, 2);
-    dragDiskToPeg(form, 1, 2);
-    QCOMPARE(form.diskLeft(1), 1880);
-    QCOMPARE(historyOf(form), QStringList{"2000000000"});
-    QCOMPARE(form.counterText(), QStringLiteral("1"));
-    QCOMPARE(stateString(form), QStringLiteral("2000000000"));
-
-    dragDiskToPeg(form, 1, 1);
-    QCOMPARE(form.diskLeft(1), 1880 + 3000);
-    QCOMPARE(historyOf(form), (QStringList{"2000000000", "2100000000"}));
-    QCOMPARE(form.counterText(), QStringLiteral("2"));
-    QCOMPARE(draggableDisks(form), (QList<int>{0, 1, 2}));
-}
-
-void TestMoves::diskJumpsOverThePegBetween()
-{
-    Form1 form;
-    dragDiskToPeg(form, 0, 2);
-    QCOMPARE(form.diskLeft(0), 8000);
-    dragDiskToPeg(form, 0, 0);
-    QCOMPARE(form.diskLeft(0), 2000);
-    QCOMPARE(form.PegShift, -2.0);
-    QCOMPARE(historyOf(form), (QStringList{"2000000000", "0000000000"}));
-}
-
-void TestMoves::dropOnItsOwnPegCountsAsAMove()
-{
-    Form1 form;
-    dragDiskToPeg(form, 0, 0);
-    QCOMPARE(form.diskLeft(0), 2000);
-    QCOMPARE(historyOf(form), QStringList{"0000000000"});
-    QCOMPARE(form.counterText(), QStringLiteral("1"));
-}
-
-void TestMoves::threeDisksSolvedInSevenMoves()
-{
-    Form1 form;
-    const QList<QPair<int, int>> moves{{0, 2}, {1, 1}, {0, 1}, {2, 2}, {0, 0}, {1, 2}, {0, 2}};
-    for (const auto &[disk, peg] : moves)
-        dragDiskToPeg(form, disk, peg);
-    QCOMPARE(stateString(form), QStringLiteral("2220000000"));
-    QCOMPARE(form.counterText(), QStringLiteral("7"));
-    QCOMPARE(form.List1(History).count(), 7);
-    QCOMPARE(draggableDisks(form), QList<int>{0});
-    for (int d = 0; d < 3; ++d)
-        QCOMPARE(form.diskLeft(d), form.List1(BaseLeft).read(d).toInt() + 2 * PegSpacing);
-}
-
-void TestMoves::stepBackAfterOneMove()
-{
-    Form1 form;
-    dragDiskToPeg(form, 0, 2);
-    click(form.Command1(2));
-    QCOMPARE(form.diskLeft(0), 8000); // the newest entry is where the board already is
-    QCOMPARE(form.counterText(), QStringLiteral("0"));
-    QCOMPARE(form.List1(History).count(), 0);
-
-    click(form.Command1(2));
-    QCOMPARE(form.diskLeft(0), 2000);
-    QCOMPARE(form.counterText(), QStringLiteral("0"));
-    QCOMPARE(draggableDisks(form), QList<int>{0});
-}
-
-void TestMoves::stepBackWalksToTheStartAndStops()
-{
-    Form1 form;
-    dragDiskToPeg(form, 0, 2);
-    dragDiskToPeg(form, 1, 1);
-    dragDiskToPeg(form, 0, 1);
-    const QStringList expected{"1100000000", "2100000000", "2000000000", "0000000000"};
-    const QStringList counters{"2", "1", "0", "0"};
-    for (int press = 0; press < 4; ++press) {
-        StepBack(form);
-        QCOMPARE(stateString(form), expected[press]);
-        QCOMPARE(form.counterText(), counters[press]);
-    }
-    QCOMPARE(form.diskLeft(1), 1880);
-    StepBack(form);
-    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
-    QCOMPARE(form.counterText(), QStringLiteral("0"));
-    QCOMPARE(draggableDisks(form), QList<int>{0});
-}
-
-void TestMoves::stepBackRightAfterStartUpChangesNothing()
-{
-    Form1 form;
-    click(form.Command1(2));
-    QCOMPARE(stateString(form), QStringLiteral("0000000000"));
-    QCOMPARE(form.counterText(), QString());
-    QCOMPARE(draggableDisks(form), QList<int>{0});
-}
 
 void TestMoves::onlyTopDisksArePickedUp()
 {

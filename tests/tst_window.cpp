@@ -34,6 +34,7 @@ private slots:
     void diskCountChoiceSetsUpTheBoard();
     void diskCountChoiceDiscardsTheGame();
     void startOverKeepsTheDiskCount();
+    void clockSeededDrawDiffersFromOneStartToTheNext();
     void tabFollowsTheFocusOrder();
     void iconIsThePictureThePackageInstalls();
     void contextMenusKeepTheirFontUnderTheWindowsDefault(); // last: it prepares the application
@@ -369,6 +370,22 @@ void TestWindow::contextMenusKeepTheirFontUnderTheWindowsDefault()
         QCOMPARE(menu->font().family(), menuFont.family());
         QCOMPARE(menu->font().pointSizeF(), menuFont.pointSizeF());
     }
+}
+
+// The window's random generator stays in [0, 1), and is another at each start:
+// the same every time, a class would see the same demonstration again.
+void TestWindow::clockSeededDrawDiffersFromOneStartToTheNext()
+{
+    QList<double> seeded[2];
+    for (QList<double> &drawn : seeded) {
+        Form1 form;
+        for (int i = 0; i < 100; ++i)
+            drawn << form.Rnd();
+        QTest::qSleep(2);
+    }
+    QVERIFY(seeded[0] != seeded[1]);
+    for (double r : seeded[0] + seeded[1])
+        QVERIFY(r >= 0 && r < 1);
 }
 
 QTEST_MAIN(TestWindow)
