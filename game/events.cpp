@@ -5,6 +5,7 @@
 
 #include "board/board.h"
 #include "board/controls.h"
+#include "board/geometry.h"
 #include "demo/demo.h"
 
 void Form_Load(Controls &form)
@@ -25,7 +26,7 @@ void Option1_Click(Controls &form, int Index)
     for (int d = 0; d <= Index; ++d)
         form.setDiskVisible(d, true);
     for (int p = 0; p < Controls::PegCount; ++p)
-        form.setPegHeight(p, 570 + 285 * Index);
+        form.setPegHeight(p, pegHeightForOption(Index));
     form.setStepBackEnabled(true);
     if (Index > 8)
         form.setStepBackEnabled(false); // no stepping back with ten disks

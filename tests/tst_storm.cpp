@@ -70,7 +70,7 @@ QList<Event> makeStorm(quint64 seed, int count)
     };
     auto onAPeg = [&] {
         const Design::Box peg = Design::pegBox(below(3));
-        return within(pixelRect(peg.left, peg.top, peg.width, 570 + SlotHeight * 9));
+        return within(pixelRect(peg.left, peg.top, peg.width, pegHeightForOption(9)));
     };
     const QList<Qt::Key> keys{Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Up,
                               Qt::Key_Down, Qt::Key_Left,    Qt::Key_Right, Qt::Key_Return};
@@ -202,7 +202,7 @@ private:
     {
         for (int p = 0; p < 3; ++p) {
             const Design::Box peg = Design::pegBox(p);
-            if (pixelRect(peg.left, peg.top, peg.width, 570 + SlotHeight * 9).contains(point))
+            if (pixelRect(peg.left, peg.top, peg.width, pegHeightForOption(9)).contains(point))
                 return true;
         }
         return false;

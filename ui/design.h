@@ -55,7 +55,7 @@ inline constexpr int FirstChoosableOption = 2; // "1" and "2" disks are never of
 inline constexpr Rgb PegColour = rgb(128, 64, 64);
 inline constexpr Box pegBox(int peg)
 {
-    return {2280 + 3000 * peg, 600, 375, 2535};
+    return {2280 + PegSpacing * peg, 600, 375, 2535};
 }
 
 inline constexpr std::array<Rgb, 10> DiskColours{

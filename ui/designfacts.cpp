@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window's design for what is not built with the program, printed at
-// build time: the window's size, which the web page gives it (size), and the
-// places the end-to-end tests point at, as shell variables (sh) or as a
-// JavaScript module (js); all in twips from the top left corner of the
-// window's client area.
+// build time: the window's size in pixels, which the web page gives it
+// (size), and the places the end-to-end tests point at, as shell variables
+// (sh) or as a JavaScript module (js), in twips from the top left corner of
+// the window's client area, with the twips to a pixel.
 //   designfacts size|sh|js [FILE]
 // It is built for the machine that builds, even where the program is built
 // for another, and needs nothing but the design.
@@ -52,6 +52,7 @@ const Point scrollBar{Design::InstructionsBox.left + Design::InstructionsBox.wid
 
 void shell()
 {
+    std::printf("twips_per_pixel=%d\n", TwipsPerPixel);
     std::printf("window_width=%d window_height=%d\n", Design::ClientArea.width, Design::ClientArea.height);
     std::printf("disk_x=%d\n", pegX0); // the centre line of the stack on the left peg
     std::printf("disk_y() { echo $((%d + %d * $1)); }\n", diskY(0), SlotHeight);
@@ -69,6 +70,7 @@ void shell()
 
 void javaScript()
 {
+    std::printf("export const twipsPerPixel = %d;\n", TwipsPerPixel);
     std::printf("export const windowTwips = { width: %d, height: %d };\n", Design::ClientArea.width,
                 Design::ClientArea.height);
     std::printf("export const design = {\n");
@@ -95,7 +97,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (format == "size")
-        std::printf("%d %d\n", Design::ClientArea.width, Design::ClientArea.height);
+        std::printf("%d %d\n", Design::ClientArea.width / TwipsPerPixel, Design::ClientArea.height / TwipsPerPixel);
     else if (format == "sh")
         shell();
     else if (format == "js")

@@ -3,15 +3,14 @@
 
 #pragma once
 
-// The one place where twips become pixels: at 96 dots per inch 15 twips make
-// one logical pixel; Qt scales logical pixels to the screen.
+// The one place where twips become pixels, TwipsPerPixel to a logical pixel.
+
+#include "board/geometry.h"
 
 #include <QPoint>
 #include <QRect>
 
 #include <cmath>
-
-inline constexpr int TwipsPerPixel = 15;
 
 inline int pixelsFromTwips(int twips)
 {

@@ -252,8 +252,8 @@ def main():
     if not re.fullmatch(r'[A-Za-z_][A-Za-z0-9_]*', program):
         fail(f'the program\'s name "{program}" is not a plain identifier (letters, digits, _)')
 
-    # 15 twips make a CSS pixel, as the window's own conversion has it (ui/twips.h).
-    width, height = (int(twips) // 15 for twips in
+    # The window's size in CSS pixels, from its design.
+    width, height = (int(pixels) for pixels in
                      subprocess.run([args.design_facts, 'size'], check=True, capture_output=True, text=True)
                      .stdout.split())
     FACTS.update(WIDTH=width, HEIGHT=height, TITLE=args.title, NAME=args.name, SUMMARY=args.summary)

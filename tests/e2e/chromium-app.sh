@@ -12,5 +12,5 @@
 # at its corner.
 . "$TOWERS_PLACES" # the window's size, in twips
 exec node "$(dirname "$0")/../web/chromium.mjs" --app="$1" --force-device-scale-factor="${QT_SCALE_FACTOR:-1}" \
-    --window-position=0,0 --window-size=$((window_width / 15)),$((window_height / 15)) \
+    --window-position=0,0 --window-size=$((window_width / twips_per_pixel)),$((window_height / twips_per_pixel)) \
     --host-resolver-rules="MAP * ~NOTFOUND, EXCLUDE 127.0.0.1"

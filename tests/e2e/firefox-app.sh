@@ -47,7 +47,7 @@ user_pref("network.proxy.ssl_port", 9);
 user_pref("network.proxy.no_proxies_on", "127.0.0.1");
 PREFERENCES
 TMPDIR="$profile" MOZ_CRASHREPORTER_DISABLE=1 firefox-esr --no-remote --profile "$profile" \
-    --width $((window_width / 15)) --height $((window_height / 15)) "$1" \
+    --width $((window_width / twips_per_pixel)) --height $((window_height / twips_per_pixel)) "$1" \
     >/dev/null 2>&1 &
 browser=$!
 trap 'kill "$browser" 2>/dev/null; wait "$browser"; rm -rf "$profile"; exit 0' INT TERM

@@ -89,8 +89,8 @@ start_program() {
     WINDOW_HEIGHT=$HEIGHT
 }
 
-screen_x() { echo $((ORIGIN_X + ($1 * SCALE + 7) / 15)); }
-screen_y() { echo $((ORIGIN_Y + ($1 * SCALE + 7) / 15)); }
+screen_x() { echo $((ORIGIN_X + ($1 * SCALE + twips_per_pixel / 2) / twips_per_pixel)); }
+screen_y() { echo $((ORIGIN_Y + ($1 * SCALE + twips_per_pixel / 2) / twips_per_pixel)); }
 
 # Moves the pointer and waits until the server has it there. xdotool's own wait
 # hangs for seconds when the pointer is already in place, so that case is skipped.
@@ -182,7 +182,7 @@ expect_unchanged() { # what x y r,g,b
 # The inside of the move counter in the newest screenshot, its frame left out.
 counter_crop() {
     inset=$((3 * SCALE))
-    echo "-crop $(((counter_width * SCALE) / 15))x$(((counter_height * SCALE) / 15))+$(screen_x $counter_left)+$(screen_y $counter_top) +repage -shave ${inset}x$inset"
+    echo "-crop $(((counter_width * SCALE) / twips_per_pixel))x$(((counter_height * SCALE) / twips_per_pixel))+$(screen_x $counter_left)+$(screen_y $counter_top) +repage -shave ${inset}x$inset"
 }
 
 # The digits the move counter shows, read by OCR from the newest screenshot;

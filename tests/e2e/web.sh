@@ -73,8 +73,8 @@ wait_for_first_paint() {
 # Text in the newest screenshot: dark pixels in the band a quarter of the
 # window high around a place, where the page's messages stand.
 has_dark_pixels() { # x y, twips
-    band_height=$(((window_height / 4 * SCALE) / 15))
-    dark=$(convert "$SHOT" -crop "$(((window_width * SCALE) / 15))x$band_height+$ORIGIN_X+$(($(screen_y "$2") - band_height / 2))" \
+    band_height=$(((window_height / 4 * SCALE) / twips_per_pixel))
+    dark=$(convert "$SHOT" -crop "$(((window_width * SCALE) / twips_per_pixel))x$band_height+$ORIGIN_X+$(($(screen_y "$2") - band_height / 2))" \
         +repage -colorspace Gray -threshold 30% -negate -format '%[fx:int(mean*w*h)]' info:)
     [ "$dark" -gt 100 ] || { echo "  $dark dark pixels where the page's messages stand"; return 1; }
 }
@@ -158,7 +158,7 @@ case_framed() {
         sandbox=""
         [ "$frame" = plain ] || sandbox=' sandbox="allow-scripts"'
         printf '<!DOCTYPE html><title>%s</title><body style="margin: 0"><iframe src="%s"%s width="%s" height="%s" style="border: 0; display: block"></iframe>\n' \
-            "$TITLE" "$PROGRAM" "$sandbox" $((window_width / 15)) $((window_height / 15)) >"$platform/$frame.html"
+            "$TITLE" "$PROGRAM" "$sandbox" $((window_width / twips_per_pixel)) $((window_height / twips_per_pixel)) >"$platform/$frame.html"
     done
     node "$here/../web/serve.mjs" "$platform" >"$WORK/platform.log" 2>&1 &
     platform_pid=$!

@@ -26,8 +26,10 @@ from gi.repository import Gdk, Gtk, WebKit2  # noqa: E402
 
 url = sys.argv[1]
 with open(os.environ['TOWERS_PLACES'], encoding='utf-8') as places:  # in twips
-    width, height = (int(twips) // 15 for twips in
-                     re.search(r'window_width=(\d+) window_height=(\d+)', places.read()).groups())
+    facts = places.read()
+    twips_per_pixel = int(re.search(r'twips_per_pixel=(\d+)', facts).group(1))
+    width, height = (int(twips) // twips_per_pixel for twips in
+                     re.search(r'window_width=(\d+) window_height=(\d+)', facts).groups())
 data = WebKit2.WebsiteDataManager.new_ephemeral()
 data.set_network_proxy_settings(WebKit2.NetworkProxyMode.CUSTOM,
                                 WebKit2.NetworkProxySettings.new('http://127.0.0.1:9', ['127.0.0.1']))

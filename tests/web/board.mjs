@@ -6,9 +6,8 @@
 // ui/designfacts.cpp), the colours found there, and where a place of the
 // window appears on a screen of a given size, where the page shows the window
 // whole, as large as fits but never larger than itself, in the middle.
-const { design, windowTwips } = await import(process.env.TOWERS_PLACES_JS);
+const { design, twipsPerPixel, windowTwips } = await import(process.env.TOWERS_PLACES_JS);
 
-const twipsPerPixel = 15;
 export const windowSize = { width: windowTwips.width / twipsPerPixel, height: windowTwips.height / twipsPerPixel };
 
 export const colours = {
