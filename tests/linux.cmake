@@ -43,8 +43,9 @@ set_tests_properties(e2e_wayland e2e_screen_reader PROPERTIES
   TIMEOUT 180 LABELS e2e ENVIRONMENT "${TOWERS_TEST_ENVIRONMENT}")
 
 # The package and the launcher files; not in the sanitizer build, whose binary
-# is not shipped.
+# is not shipped. And the links between the README and docs/.
 if(NOT TOWERS_SANITIZE)
+  add_test(NAME docs_links COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/docs-links.py ${PROJECT_SOURCE_DIR})
   add_test(NAME package_files_validate
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package/validate.sh
             ${DESKTOP_FILE} ${METAINFO})

@@ -4,7 +4,7 @@
 //
 // The page's start in headless Chromium against a bare Qt window for the web
 // with the program's widgets (bench/baseline), each served from 127.0.0.1 by
-// Debian's nginx with the configuration of docs/web-server.md (tests/web/servers.mjs):
+// Debian's nginx with the configuration of docs/web-hosting.md (tests/web/servers.mjs):
 //   firstframe.mjs BUILD_WEB_DIR [ROUNDS]
 // Each round visits each page in an order that turns with the round: a first
 // visit in a fresh profile (nothing cached), then, once its service worker
@@ -131,7 +131,7 @@ for (const server of Object.values(servers))
 for (const root of [...Object.values(roots), asInstalledRoot])
     rmSync(root, { recursive: true, force: true });
 
-console.log(`${rounds} rounds, headless Chromium, nginx on 127.0.0.1 with the configuration of docs/web-server.md`);
+console.log(`${rounds} rounds, headless Chromium, nginx on 127.0.0.1 with the configuration of docs/web-hosting.md`);
 const visitNames = ['first visit', 'second visit', 'third visit'];
 for (const [i, what] of visitNames.entries()) {
     for (const name of ['program', 'baseline']) {

@@ -93,7 +93,7 @@
             'wasm-eval': "'wasm-unsafe-eval'",
             eval: "'unsafe-eval'",
             // Qt's screen style, for browsers without constructed style sheets.
-            inline: 'хеша на вградения стил на Qt (вижте docs/web-server.md)',
+            inline: 'хеша на вградения стил на Qt (вижте docs/web-hosting.md)',
         }[event.blockedURI] ?? "'self'";
         say(messages.policy(what, directive), 'refusal');
     });

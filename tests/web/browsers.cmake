@@ -47,7 +47,7 @@ set_tests_properties(e2e_web_touch PROPERTIES TIMEOUT 300 LABELS e2e-web)
 # Installable and offline after the first visit; a newer version put up,
 # whole or in half; what the worker answers, and what not; servers and
 # browsers that get the page wrong; the page on Debian's nginx and Apache with
-# the configuration of docs/web-server.md, and an upload in the wrong order there; and the
+# the configuration of docs/web-hosting.md, and an upload in the wrong order there; and the
 # one-file page opened as a file.
 set(site ${PROJECT_BINARY_DIR}/site)
 set(site_py ${PROJECT_SOURCE_DIR}/packaging/web/site.py)

@@ -4,7 +4,7 @@
 //
 // An upload in the wrong order, as an FTP client's alphabetical one, seen by
 // a pupil's fresh browser (nothing kept, no worker), on Debian's nginx or
-// Apache with the configuration of docs/web-server.md, in headless Chromium: the page up
+// Apache with the configuration of docs/web-hosting.md, in headless Chromium: the page up
 // before the program's files, then those half written, then whole. The page
 // says the site is being updated while it is, and the next visit after the
 // upload runs, though the browser kept the half files it got:

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Towers project
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The page on Debian's nginx or Apache with the configuration of docs/web-server.md, in a
+// The page on Debian's nginx or Apache with the configuration of docs/web-hosting.md, in a
 // folder of the site (/towers/), in headless Chromium: the headers that make
 // it small and safe, none that keeps a missing file for long, the window
 // under the strict security policy, a drag, what the server sent for the

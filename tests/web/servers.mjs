@@ -3,7 +3,7 @@
 //
 // Debian's nginx and Apache, as a school runs them, serving a folder on a
 // loopback port, with the page's configuration from the repository that
-// docs/web-server.md quotes (packaging/web/nginx.conf, packaging/web/apache.conf),
+// docs/web-hosting.md quotes (packaging/web/nginx.conf, packaging/web/apache.conf),
 // the way it tells an administrator to include it, for the page in
 // ROOT/towers/:
 //   const server = await startServer(KIND, ROOT, { configured });
@@ -87,7 +87,7 @@ http {
 });
 
 // Debian's apache2.conf with the modules it enables, and the two that
-// docs/web-server.md asks for (a2enmod headers rewrite) unless bare, less what
+// docs/web-hosting.md asks for (a2enmod headers rewrite) unless bare, less what
 // needs the system's folders. Apache serves nobody as root: its workers run as
 // www-data.
 const apache = (work, port, root, configured, bare = false) => ({

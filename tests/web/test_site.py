@@ -132,7 +132,7 @@ class Site(unittest.TestCase):
 
 class ServerGuide(unittest.TestCase):
     def test_it_quotes_the_server_configurations_as_they_are(self):
-        readme = (SITE_PY.parents[2] / 'docs/web-server.md').read_text()
+        readme = (SITE_PY.parents[2] / 'docs/web-hosting.md').read_text()
         policies = []
         for name in ('nginx.conf', 'apache.conf'):
             configuration = (SITE_PY.parent / name).read_text()
@@ -141,7 +141,7 @@ class ServerGuide(unittest.TestCase):
         self.assertEqual(len(set(policies)), 1, 'the two servers send one policy')
 
     def test_it_gives_the_frame_the_window_s_size(self):
-        guide = (SITE_PY.parents[2] / 'docs/web-server.md').read_text()
+        guide = (SITE_PY.parents[2] / 'docs/web-hosting.md').read_text()
         width, height = (int(pixels) for pixels in subprocess.run(
             [DESIGN_FACTS, 'size'], check=True, capture_output=True, text=True).stdout.split())
         self.assertIn(f'{width} × {height} CSS pixels', guide)

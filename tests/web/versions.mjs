@@ -55,7 +55,7 @@ export function namesOf(folder) {
 
 // Copies files of a version into the folder on the server, as an upload
 // does; or, with no names, publishes the whole version as web.sh publish
-// does it, in the order docs/web-server.md gives.
+// does it, in the order docs/web-hosting.md gives.
 export function upload(from, to, names = null) {
     if (!names) {
         execFileSync(publisher, [from, to], { stdio: 'inherit' });
