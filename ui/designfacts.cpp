@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window's design for what is not built with the program, printed at
-// build time: the window's size in pixels, which the web page gives it
-// (size), and the places the end-to-end tests point at, as shell variables
+// build time: the window's size in pixels and its colour, which the web
+// page gives it and its frame (size: "WIDTH HEIGHT #rrggbb"), and the places the end-to-end tests point at, as shell variables
 // (sh) or as a JavaScript module (js), in twips from the top left corner of
 // the window's client area, with the twips to a pixel.
 //   designfacts size|sh|js [FILE]
@@ -97,7 +97,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (format == "size")
-        std::printf("%d %d\n", Design::ClientArea.width / TwipsPerPixel, Design::ClientArea.height / TwipsPerPixel);
+        std::printf("%d %d #%06x\n", Design::ClientArea.width / TwipsPerPixel,
+                    Design::ClientArea.height / TwipsPerPixel, Design::FormColour & 0xffffffu);
     else if (format == "sh")
         shell();
     else if (format == "js")

@@ -46,7 +46,8 @@ HERE = Path(__file__).resolve().parent
 ICONS = HERE.parent / 'icons'
 
 # What the templates are filled with beside the files, by the references
-# @WIDTH@ and @HEIGHT@ (the window's, in CSS pixels), @TITLE@, @NAME@ and
+# @WIDTH@ and @HEIGHT@ (the window's, in CSS pixels), @FORM_COLOUR@ (its
+# background, which the page and its frame take), @TITLE@, @NAME@ and
 # @SUMMARY@; set by main() from the build.
 FACTS = {}
 
@@ -252,11 +253,11 @@ def main():
     if not re.fullmatch(r'[A-Za-z_][A-Za-z0-9_]*', program):
         fail(f'the program\'s name "{program}" is not a plain identifier (letters, digits, _)')
 
-    # The window's size in CSS pixels, from its design.
-    width, height = (int(pixels) for pixels in
-                     subprocess.run([args.design_facts, 'size'], check=True, capture_output=True, text=True)
-                     .stdout.split())
-    FACTS.update(WIDTH=width, HEIGHT=height, TITLE=args.title, NAME=args.name, SUMMARY=args.summary)
+    # The window's size in CSS pixels and its colour, from its design.
+    width, height, colour = subprocess.run([args.design_facts, 'size'], check=True, capture_output=True,
+                                           text=True).stdout.split()
+    FACTS.update(WIDTH=int(width), HEIGHT=int(height), FORM_COLOUR=colour, TITLE=args.title, NAME=args.name,
+                 SUMMARY=args.summary)
 
     files = build_site(program, args.program_js, args.loader, args.site)
     if args.retire:
