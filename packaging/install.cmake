@@ -3,7 +3,7 @@
 #
 # Where the program lands on a Linux desktop, and its Debian package.
 
-set(APP_ID bg.informatika.towers)
+set(APP_ID ${TOWERS_APP_ID})
 set(packaging ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
 
 install(TARGETS towers RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -11,7 +11,7 @@ install(TARGETS towers RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(CODE "execute_process(COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment
     \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/towers\")")
 set(DESKTOP_FILE ${CMAKE_CURRENT_BINARY_DIR}/${APP_ID}.desktop)
-configure_file(${packaging}/${APP_ID}.desktop.in ${DESKTOP_FILE} @ONLY)
+configure_file(${packaging}/towers.desktop.in ${DESKTOP_FILE} @ONLY)
 install(FILES ${DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # AppStream 1.0 names the developer in <developer> and calls the older
 # <developer_name> deprecated; Debian 12's AppStream 0.16 knows only the older
@@ -28,15 +28,15 @@ if(APPSTREAMCLI)
   endif()
 endif()
 set(METAINFO ${CMAKE_CURRENT_BINARY_DIR}/${APP_ID}.metainfo.xml)
-configure_file(${packaging}/${APP_ID}.metainfo.xml.in ${METAINFO} @ONLY)
+configure_file(${packaging}/towers.metainfo.xml.in ${METAINFO} @ONLY)
 install(FILES ${METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 32 48 128)
   install(FILES ${packaging}/icons/${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ${APP_ID}.png)
 endforeach()
-install(FILES ${packaging}/${APP_ID}.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${packaging}/icon.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${APP_ID}.svg)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/docs/screenshot.png ${packaging}/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
@@ -52,8 +52,14 @@ endfunction()
 set(gzipped ${CMAKE_CURRENT_BINARY_DIR}/gzipped)
 file(MAKE_DIRECTORY ${gzipped}/bg)
 towers_gzip(${packaging}/changelog ${gzipped}/changelog.gz)
-towers_gzip(${packaging}/man/towers.1 ${gzipped}/towers.1.gz)
-towers_gzip(${packaging}/man/towers.bg.1 ${gzipped}/bg/towers.1.gz)
+# The manual pages name the product as the build does: its window's title
+# (with troff's minus for a hyphen), its files and its version.
+string(REPLACE "-" "\\-" TOWERS_MAN_WINDOW_TITLE "${TOWERS_WINDOW_TITLE}")
+foreach(page towers.1 towers.bg.1)
+  configure_file(${packaging}/man/${page}.in ${CMAKE_CURRENT_BINARY_DIR}/man/${page} @ONLY)
+endforeach()
+towers_gzip(${CMAKE_CURRENT_BINARY_DIR}/man/towers.1 ${gzipped}/towers.1.gz)
+towers_gzip(${CMAKE_CURRENT_BINARY_DIR}/man/towers.bg.1 ${gzipped}/bg/towers.1.gz)
 add_custom_target(gzipped ALL DEPENDS ${towers_gzipped})
 install(FILES ${gzipped}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${gzipped}/towers.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

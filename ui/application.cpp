@@ -5,6 +5,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/design.h"
+#include "ui/product.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -85,5 +86,5 @@ void prepareApplication(QApplication &app)
     QApplication::setFont(Design::windowFont());
     QApplication::setFont(menuFont, "QMenu");
     // Ties the window to its launcher on Wayland.
-    QGuiApplication::setDesktopFileName(QStringLiteral("bg.informatika.towers"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TOWERS_APP_ID));
 }

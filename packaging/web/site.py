@@ -70,7 +70,7 @@ def sources(program, program_js, loader):
         'qtloader.js': loader,
         f'{program}.js': program_js,
         f'{program}.wasm': program_js.with_suffix('.wasm'),
-        'icon.svg': HERE.parent / 'bg.informatika.towers.svg',
+        'icon.svg': HERE.parent / 'icon.svg',
         'icon-192.png': ICONS / '192.png',
         'icon-512.png': ICONS / '512.png',
     }

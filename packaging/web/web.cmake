@@ -43,7 +43,7 @@ function(towers_add_page program site)
   target_link_options(${program} PRIVATE -sMIN_CHROME_VERSION=${TOWERS_OLDEST_CHROME}
     -sMIN_FIREFOX_VERSION=${TOWERS_OLDEST_FIREFOX} -sMIN_SAFARI_VERSION=${TOWERS_OLDEST_SAFARI})
   set(page_sources ${web}/site.py ${web}/index.html ${web}/page.js ${web}/page.css ${web}/sw.js
-    ${web}/sw-retire.js ${web}/manifest.webmanifest ${PROJECT_SOURCE_DIR}/packaging/bg.informatika.towers.svg
+    ${web}/sw-retire.js ${web}/manifest.webmanifest ${PROJECT_SOURCE_DIR}/packaging/icon.svg
     ${PROJECT_SOURCE_DIR}/packaging/icons/192.png ${PROJECT_SOURCE_DIR}/packaging/icons/512.png)
   cmake_path(GET site PARENT_PATH folder)
   set(one_file)

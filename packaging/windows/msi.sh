@@ -5,7 +5,8 @@
 # Builds the Windows Installer package of towers.wxs, as CMake configures it,
 # with msitools, the same bytes for the same commit:
 #   msi.sh WXS VERSION TOWERS_EXE TOWERS_ICO EPOCH OUT_MSI
-# TOWERS_PUBLISHER in the environment names the publisher in its summary.
+# TOWERS_PUBLISHER in the environment names the publisher in its summary, and
+# TOWERS_APP_ID is the name its codes derive from.
 # The UpgradeCode, in towers.wxs, is the same for every version; the
 # ProductCode and the package code derive from the version, so that the same
 # version makes the same package and each new version a new product.
@@ -21,7 +22,7 @@ set -eu
 wxs=$(realpath "$1") version=$2 exe=$3 icon=$4 epoch=$5 out=$6
 code() { # what
     python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.NAMESPACE_URL, sys.argv[1])).upper())' \
-        "bg.informatika.towers/$1/$version"
+        "$TOWERS_APP_ID/$1/$version"
 }
 product_code=$(code product)
 package_code=$(code package)

@@ -27,7 +27,7 @@ add_custom_target(installer ALL DEPENDS ${setup})
 
 set(msi ${CMAKE_CURRENT_BINARY_DIR}/towers-${PROJECT_VERSION}.msi)
 add_custom_command(OUTPUT ${msi}
-  COMMAND ${CMAKE_COMMAND} -E env TOWERS_PUBLISHER=${TOWERS_PUBLISHER}
+  COMMAND ${CMAKE_COMMAND} -E env TOWERS_PUBLISHER=${TOWERS_PUBLISHER} TOWERS_APP_ID=${TOWERS_APP_ID}
           ${windows}/msi.sh ${TOWERS_WXS} ${PROJECT_VERSION} $<TARGET_FILE:towers> ${TOWERS_ICO}
           ${TOWERS_SOURCE_DATE_EPOCH} ${msi}
   DEPENDS towers ${windows}/msi.sh ${TOWERS_WXS} ${TOWERS_ICO} VERBATIM)
