@@ -37,8 +37,8 @@ endforeach()
 add_test(NAME e2e_wayland COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/e2e/wayland.sh $<TARGET_FILE:towers> wayland)
 # What a screen reader reads through AT-SPI, on a private accessibility bus.
 add_test(NAME e2e_screen_reader
-  COMMAND ${TOWERS_VIRTUAL_DISPLAY} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/screen-reader.sh $<TARGET_FILE:towers>
-          screen_reader)
+  COMMAND ${TOWERS_VIRTUAL_DISPLAY} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/screen-reader.sh
+          ${CMAKE_CURRENT_SOURCE_DIR}/e2e/run.sh $<TARGET_FILE:towers> none screen_reader 1)
 set_tests_properties(e2e_wayland e2e_screen_reader PROPERTIES
   TIMEOUT 180 LABELS e2e ENVIRONMENT "${TOWERS_TEST_ENVIRONMENT}")
 

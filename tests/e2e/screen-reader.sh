@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # One end-to-end case with the accessibility bus a screen reader listens on:
-# a private D-Bus session, AT-SPI's bus in it, and Qt's bridge to it switched
-# on as a running screen reader would switch it on.
-#   screen-reader.sh PROGRAM CASE
+# a private D-Bus session, AT-SPI's bus in it, and Qt's bridge to it and
+# Firefox's switched on as a running screen reader would switch them on:
+#   screen-reader.sh COMMAND [ARGUMENT...]
+# as screen-reader.sh run.sh PROGRAM none CASE 1, or web.sh SITE CASE 1 ENGINE.
 set -eu
 exec dbus-run-session -- sh -c '
     # Qt looks for AT-SPI'"'"'s bus once, as it starts: the bus must be there.
@@ -15,5 +16,5 @@ exec dbus-run-session -- sh -c '
             org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true" && break
         sleep 0.1
     done
-    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$(dirname "$0")/run.sh" "$1" none "$2" 1
-' "$0" "$1" "$2"
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 GNOME_ACCESSIBILITY=1 "$@"
+' sh "$@"
