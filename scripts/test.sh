@@ -25,7 +25,7 @@ export TOWERS_PACKAGES_READY
 root_log=""
 if ! host_is_debian13; then
     root_log=$(mktemp)
-    scripts/debian13.sh scripts/lib/install-packages.sh web-test test >"$root_log" 2>&1 &
+    scripts/debian13.sh scripts/lib/install-packages.sh web-test test wine >"$root_log" 2>&1 &
     root_job=$!
     trap 'wait; rm -f "$root_log"' EXIT
 fi

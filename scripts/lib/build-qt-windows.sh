@@ -21,17 +21,23 @@ options="-xplatform win32-g++ -qt-host-path /usr -release -static -static-runtim
  -no-opengl -no-feature-tabletevent -no-feature-style-windowsvista
  -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -qt-freetype -qt-doubleconversion"
 
-# Without Direct2D, Qt 6.4's Windows platform still asks for the DirectWrite
-# font database, which is built only with Direct2D: our patch gives it the GDI
-# one. Qt 6.8's Windows font databases build neither without Direct2D (its
-# DirectWrite font file loader is then left undefined) nor without DirectWrite
-# (the GDI one still names DirectWrite's types): 6.8 keeps Direct2D, Qt's own
-# default, and with it DirectWrite as its default font database.
-patch=/dev/null
-case "$version" in
-6.4.*) patch="$project/packaging/windows/qt6.4-directwrite-without-direct2d.patch"
-    options="$options -no-feature-direct2d" ;;
+# Our patches to the Windows platform of this Qt's series
+# (packaging/windows/qt6.4-*.patch, qt6.8-*.patch), each explained at its top:
+# UI Automation told when a disk's description changes, and, for 6.4, the GDI
+# font database without Direct2D. Without Direct2D, Qt 6.4's Windows platform
+# still asks for the DirectWrite font database, which is built only with
+# Direct2D. Qt 6.8's Windows font databases build neither without Direct2D
+# (its DirectWrite font file loader is then left undefined) nor without
+# DirectWrite (the GDI one still names DirectWrite's types): 6.8 keeps
+# Direct2D, Qt's own default, and with it DirectWrite as its default font
+# database.
+series=$(echo "$version" | cut -d. -f1,2)
+case "$series" in
+6.4) options="$options -no-feature-direct2d" ;;
 esac
+patch=$(mktemp)
+trap 'rm -f "$patch"' EXIT
+cat "$project"/packaging/windows/qt"$series"-*.patch >"$patch"
 
-exec "$project/scripts/lib/build-qt.sh" win64 "$patch" "$options" \
+"$project/scripts/lib/build-qt.sh" win64 "$patch" "$options" \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake

@@ -7,7 +7,9 @@
 #   install-packages.sh GROUP...
 # run: building and running the program; package: building the .deb; test:
 # building and testing it; windows: cross-building for Windows and testing
-# under Wine; web: building for the web, on Debian 13; web-test: that and
+# under Wine; wine: running the Windows build under Wine on a virtual display,
+# as the Debian 13 root does for Wine 10's UI Automation; web: building for
+# the web, on Debian 13; web-test: that and
 # testing it in Chromium, Firefox and WebKit, on Debian's nginx and Apache.
 set -eu
 
@@ -25,7 +27,7 @@ browsers="chromium firefox-esr gir1.2-webkit2-4.1 gir1.2-gtk-3.0 python3-gi"
 # The servers a school runs, as the web tests serve the page with them.
 servers="nginx libnginx-mod-http-brotli-static apache2"
 
-[ "$#" -gt 0 ] || { echo "usage: $0 run|package|test|windows|web|web-test..." >&2; exit 2; }
+[ "$#" -gt 0 ] || { echo "usage: $0 run|package|test|windows|wine|web|web-test..." >&2; exit 2; }
 packages=""
 for group in "$@"; do
     case "$group" in
@@ -33,6 +35,7 @@ for group in "$@"; do
     package) packages="$packages $build $package" ;;
     test) packages="$packages $build $display $package $tests" ;;
     windows) packages="$packages $build $display $windows" ;;
+    wine) packages="$packages $display wine64 wine python3-fonttools fonts-liberation2 x11-utils" ;;
     web) packages="$packages $web" ;;
     web-test) packages="$packages $web $display x11-utils tesseract-ocr $browsers nodejs npm $servers" ;;
     *) echo "$0: no group $group" >&2; exit 2 ;;

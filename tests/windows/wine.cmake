@@ -80,3 +80,15 @@ add_test(NAME windows_reproducible
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/reproducible.sh ${PROJECT_SOURCE_DIR}
           ${CMAKE_TOOLCHAIN_FILE} "${CMAKE_PREFIX_PATH}")
 set_tests_properties(windows_reproducible PROPERTIES TIMEOUT 1500 RUN_SERIAL TRUE)
+
+# What a Windows screen reader reads of the program, and hears after a move,
+# through UI Automation, read by a client of ours; and that client reading
+# while the pupil drags, a demonstration runs or the window closes. Under Wine
+# 10 or later, which has UI Automation's client side: in our Debian 13 root
+# on Debian 12 (uia-screen-reader.sh), in a Wine prefix of the test's own.
+add_executable(uia-tree windows/uia-tree.cpp windows/uiautomation-client.h)
+target_link_libraries(uia-tree PRIVATE ole32 oleaut32 shell32 uuid)
+add_test(NAME windows_screen_reader
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/uia-screen-reader.sh $<TARGET_FILE:towers> $<TARGET_FILE:uia-tree>
+          ${closewindow} screen_reader announcements uia_while_dragging uia_during_demo uia_while_closing)
+set_tests_properties(windows_screen_reader PROPERTIES TIMEOUT 900 LABELS e2e-windows)
