@@ -18,6 +18,8 @@ firefox) TOWERS_LAUNCHER="$here/firefox-app.sh"
     WINDOW_NAME="$TITLE — Mozilla Firefox" ;; # Firefox names itself after the page
 webkit) TOWERS_LAUNCHER="$here/webkit-app.py" ;;
 esac
+# To a screen reader the window is the page's document, and the counter an entry.
+ACCESSIBLE_WINDOW="document web" ACCESSIBLE_EDIT=entry
 . "$here/cases.sh"
 
 # The address a server of the tests prints first, once it has.

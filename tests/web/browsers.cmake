@@ -78,6 +78,18 @@ add_test(NAME web_compat COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/web/compat.sh ${CMA
 add_test(NAME web_publish COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/web/publish.sh
   ${PROJECT_SOURCE_DIR}/scripts/lib/publish-site.sh)
 
-# What a screen reader reads of the page: its accessibility tree in Chromium.
+# What a screen reader reads of the page: its accessibility tree in Chromium;
+# in Firefox and WebKit through AT-SPI, as Orca reads it, with the desktop's
+# own case (e2e/cases.sh), on a private accessibility bus.
 add_test(NAME e2e_web_screen_reader COMMAND ${NODE} ${CMAKE_CURRENT_SOURCE_DIR}/web/screen-reader.mjs ${site})
 set_tests_properties(e2e_web_screen_reader PROPERTIES TIMEOUT 300 LABELS e2e-web)
+foreach(engine firefox webkit)
+  add_test(NAME e2e_${engine}_screen_reader
+    COMMAND ${TOWERS_VIRTUAL_DISPLAY} ${CMAKE_CURRENT_SOURCE_DIR}/e2e/screen-reader.sh
+            ${CMAKE_CURRENT_SOURCE_DIR}/e2e/web.sh ${PROJECT_BINARY_DIR}/site screen_reader 1 ${engine})
+  set_tests_properties(e2e_${engine}_screen_reader PROPERTIES TIMEOUT 240 LABELS "e2e-web;e2e-${engine}")
+endforeach()
+# Not run yet, and listed so, until the page's mirrors read there as on the
+# desktop: Firefox ESR marks every one of them not showing, and WebKitGTK
+# reads no description (the pegs' counts, the disks' places).
+set_tests_properties(e2e_firefox_screen_reader e2e_webkit_screen_reader PROPERTIES DISABLED TRUE)
