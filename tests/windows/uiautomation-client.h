@@ -26,7 +26,7 @@ enum TreeScope { TreeScope_Element = 1, TreeScope_Children = 2, TreeScope_Descen
 
 enum ControlType : CONTROLTYPEID {
     Button = 50000, CheckBox = 50002, Edit = 50004, Image = 50006, RadioButton = 50013, Text = 50020,
-    Custom = 50025, Group = 50026, Document = 50030, Window = 50032, Pane = 50033, TitleBar = 50037,
+    Group = 50026, Document = 50030, Window = 50032, Pane = 50033, TitleBar = 50037,
 };
 enum Property : PROPERTYID {
     ControlTypeProperty = 30003, NameProperty = 30005, IsEnabledProperty = 30010, HelpTextProperty = 30013,
@@ -35,7 +35,7 @@ enum Property : PROPERTYID {
 };
 enum Event : EVENTID {
     StructureChangedEvent = 20002, ElementSelectedEvent = 20012, TextChangedEvent = 20015,
-    LiveRegionChangedEvent = 20024, NotificationEvent = 20035,
+    LiveRegionChangedEvent = 20024,
 };
 
 struct IUIAutomationCondition : IUnknown {};
@@ -51,26 +51,6 @@ struct IUIAutomationElement : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE BuildUpdatedCache() = 0;
     virtual HRESULT STDMETHODCALLTYPE GetCurrentPropertyValue(PROPERTYID, VARIANT *) = 0;
     virtual HRESULT STDMETHODCALLTYPE GetCurrentPropertyValueEx(PROPERTYID, BOOL ignoreDefaultValue, VARIANT *) = 0;
-    virtual HRESULT STDMETHODCALLTYPE GetCachedPropertyValue() = 0;
-    virtual HRESULT STDMETHODCALLTYPE GetCachedPropertyValueEx() = 0;
-    virtual HRESULT STDMETHODCALLTYPE GetCurrentPatternAs(PATTERNID, REFIID, void **) = 0;
-};
-
-enum Pattern : PATTERNID { ValuePattern = 10002, SelectionItemPattern = 10010, TogglePattern = 10015 };
-constexpr GUID IID_IUIAutomationValuePattern = {0xa94cd8b1, 0x0844, 0x4cd6, {0x9d, 0x2d, 0x64, 0x05, 0x37, 0xab, 0x39, 0xe9}};
-constexpr GUID IID_IUIAutomationSelectionItemPattern = {
-    0xa8efa66a, 0x0fda, 0x421a, {0x91, 0x94, 0x38, 0x02, 0x1f, 0x35, 0x78, 0xea}};
-
-struct IUIAutomationValuePattern : IUnknown {
-    virtual HRESULT STDMETHODCALLTYPE SetValue(BSTR) = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_CurrentValue(BSTR *) = 0;
-};
-
-struct IUIAutomationSelectionItemPattern : IUnknown {
-    virtual HRESULT STDMETHODCALLTYPE Select() = 0;
-    virtual HRESULT STDMETHODCALLTYPE AddToSelection() = 0;
-    virtual HRESULT STDMETHODCALLTYPE RemoveFromSelection() = 0;
-    virtual HRESULT STDMETHODCALLTYPE get_CurrentIsSelected(BOOL *) = 0;
 };
 
 struct IUIAutomationElementArray : IUnknown {
@@ -124,10 +104,7 @@ struct IUIAutomation : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE AddPropertyChangedEventHandlerNativeArray(
         IUIAutomationElement *, TreeScope, IUnknown *cacheRequest, IUIAutomationPropertyChangedEventHandler *,
         PROPERTYID *properties, int propertyCount) = 0;
-    virtual HRESULT STDMETHODCALLTYPE AddPropertyChangedEventHandler(IUIAutomationElement *, TreeScope,
-                                                                     IUnknown *cacheRequest,
-                                                                     IUIAutomationPropertyChangedEventHandler *,
-                                                                     SAFEARRAY *properties) = 0;
+    virtual HRESULT STDMETHODCALLTYPE AddPropertyChangedEventHandler() = 0;
     virtual HRESULT STDMETHODCALLTYPE RemovePropertyChangedEventHandler() = 0;
     virtual HRESULT STDMETHODCALLTYPE AddStructureChangedEventHandler() = 0;
     virtual HRESULT STDMETHODCALLTYPE RemoveStructureChangedEventHandler() = 0;
