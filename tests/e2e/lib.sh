@@ -153,6 +153,10 @@ colour_matches() { # x y r,g,b
     [ "$actual" = "$3" ] || { echo "  colour $actual at ($1, $2) twips, expected $3"; return 1; }
 }
 is_colour() { eventually colour_matches "$@"; }
+not_colour() { # x y r,g,b
+    actual=$(colour_at "$1" "$2")
+    [ "$actual" != "$3" ] || { echo "  colour $actual at ($1, $2) twips"; return 1; }
+}
 
 expect_colour() { # what x y r,g,b
     screenshot

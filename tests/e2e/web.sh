@@ -80,10 +80,6 @@ has_dark_pixels() { # x y, twips
         +repage -colorspace Gray -threshold 30% -negate -format '%[fx:int(mean*w*h)]' info:)
     [ "$dark" -gt 100 ] || { echo "  $dark dark pixels where the page's messages stand"; return 1; }
 }
-not_colour() { # x y r,g,b
-    actual=$(colour_at "$1" "$2")
-    [ "$actual" != "$3" ] || { echo "  colour $actual at ($1, $2) twips"; return 1; }
-}
 
 # The second visit as a pupil makes it with the school's server gone: the
 # page kept by its service worker, reloaded in the same browser, shows the
